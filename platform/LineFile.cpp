@@ -1,0 +1,147 @@
+#include "platform/LineFile.h"
+
+#include "platform/Errors.h"
+
+#include <cstdio>
+#include <random>
+#include <sstream>
+#include <system_error>
+#include <unistd.h>
+#include <fcntl.h>
+
+namespace {
+
+[[noreturn]] void Fail(const std::filesystem::path& file, const std::string& what) {
+    throw EInOutError(what + ": " + PathText(file));
+}
+
+} // namespace
+
+std::string PathText(const std::filesystem::path& file) {
+    const auto u8 = file.u8string();
+    return std::string(u8.begin(), u8.end());
+}
+
+LineReader::LineReader(const std::filesystem::path& file) : file_(file) {
+    in_.open(file, std::ios::binary);
+    if (!in_)
+        Fail(file_, "Datei kann nicht geöffnet werden");
+}
+
+bool LineReader::ReadLine(std::string& line) {
+    line.clear();
+    int c = in_.get();
+    if (c == std::char_traits<char>::eof()) {
+        if (in_.bad())
+            Fail(file_, "Fehler beim Lesen der Datei");
+        return false;
+    }
+    while (c != std::char_traits<char>::eof()) {
+        if (c == '\n')
+            return true;
+        if (c == '\r') {
+            if (in_.peek() == '\n')
+                in_.get();
+            return true;
+        }
+        line += static_cast<char>(c);
+        c = in_.get();
+    }
+    if (in_.bad())
+        Fail(file_, "Fehler beim Lesen der Datei");
+    return true;
+}
+
+std::string LineReader::NextLine() {
+    std::string line;
+    if (!ReadLine(line))
+        Fail(file_, "Lesen über das Dateiende hinaus");
+    return line;
+}
+
+bool LineReader::AtEnd() { return in_.peek() == std::char_traits<char>::eof(); }
+
+LineWriter::LineWriter(const std::filesystem::path& file) : file_(file) {
+    out_.open(file, std::ios::binary | std::ios::trunc);
+    if (!out_)
+        Fail(file_, "Datei kann nicht erstellt werden");
+}
+
+void LineWriter::WriteLine(const std::string& line) {
+    out_ << line << "\r\n";
+    if (!out_)
+        Fail(file_, "Fehler beim Schreiben der Datei");
+}
+
+void LineWriter::Close() {
+    if (closed_)
+        return;
+    closed_ = true;
+    out_.flush();
+    const bool ok = static_cast<bool>(out_);
+    out_.close();
+    if (!ok || out_.fail())
+        Fail(file_, "Fehler beim Schreiben der Datei");
+}
+
+LineWriter::~LineWriter() {
+    if (!closed_)
+        out_.close();
+}
+
+std::vector<std::string> ReadAllLines(const std::filesystem::path& file) {
+    LineReader reader(file);
+    std::vector<std::string> lines;
+    std::string line;
+    while (reader.ReadLine(line))
+        lines.push_back(line);
+    return lines;
+}
+
+void WriteAllLines(const std::filesystem::path& file, const std::vector<std::string>& lines) {
+    LineWriter writer(file);
+    for (const auto& line : lines)
+        writer.WriteLine(line);
+    writer.Close();
+}
+
+std::string ReadFileBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        Fail(file, "Datei kann nicht geöffnet werden");
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    if (in.bad())
+        Fail(file, "Fehler beim Lesen der Datei");
+    return buffer.str();
+}
+
+void WriteFileAtomically(const std::filesystem::path& file, const std::string& bytes) {
+    std::filesystem::path temp = file;
+    temp += ".tmp-" + std::to_string(std::random_device{}());
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0)
+        Fail(file, "Datei kann nicht erstellt werden");
+    size_t done = 0;
+    bool ok = true;
+    while (ok && done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n <= 0)
+            ok = false;
+        else
+            done += static_cast<size_t>(n);
+    }
+    if (ok && ::fsync(fd) != 0)
+        ok = false;
+    if (::close(fd) != 0)
+        ok = false;
+    std::error_code ec;
+    if (ok) {
+        std::filesystem::rename(temp, file, ec);
+        ok = !ec;
+    }
+    if (!ok) {
+        std::filesystem::remove(temp, ec);
+        Fail(file, "Fehler beim Schreiben der Datei");
+    }
+}

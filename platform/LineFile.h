@@ -1,0 +1,52 @@
+#pragma once
+// Text files of whole lines: CR LF line ends, Windows-1252 bytes, no byte-order mark. Every open,
+// read and write is checked; a failure raises EInOutError naming the file.
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+// Reads a text file line by line. A line ends at LF; one CR before it is removed, and a lone CR
+// also ends a line, as the platform's text reader does. The last line needs no line end.
+class LineReader {
+public:
+    explicit LineReader(const std::filesystem::path& file);
+    // False at the end of the file.
+    bool ReadLine(std::string& line);
+    // The next line; at the end of the file raises EInOutError ("read beyond end of file").
+    std::string NextLine();
+    bool AtEnd();
+    const std::filesystem::path& FileName() const { return file_; }
+
+private:
+    std::filesystem::path file_;
+    std::ifstream in_;
+};
+
+// Collects lines and writes them to a file, each ended by CR LF.
+class LineWriter {
+public:
+    explicit LineWriter(const std::filesystem::path& file);
+    void WriteLine(const std::string& line);
+    // Flushes and closes; raises EInOutError when anything failed.
+    void Close();
+    ~LineWriter();
+
+private:
+    std::filesystem::path file_;
+    std::ofstream out_;
+    bool closed_ = false;
+};
+
+std::vector<std::string> ReadAllLines(const std::filesystem::path& file);
+void WriteAllLines(const std::filesystem::path& file, const std::vector<std::string>& lines);
+
+// Writes bytes to a temporary file beside the target and renames it over the target only after
+// everything was written and flushed; on any failure the target stays as it was.
+void WriteFileAtomically(const std::filesystem::path& file, const std::string& bytes);
+
+// The whole file as bytes.
+std::string ReadFileBytes(const std::filesystem::path& file);
+
+// A path as UTF-8 text for messages.
+std::string PathText(const std::filesystem::path& file);
