@@ -1,0 +1,34 @@
+#include "CoreState.h"
+
+#include "core/Data.h"
+#include "platform/Random.h"
+#include "translation/Translate.h"
+
+void ResetCoreState() {
+    InitTranslator();
+    ShowNumbers = false;
+    LanguageName.clear();
+    RegistriereDatenTexte();
+
+    Spielerliste.clear();
+    ArmeebewertungKlassisch = true;
+    ArmeebewertungVergleichend = false;
+    ErsteRundeNachArmeebewertung = true;
+    T3TurnierID = "0";
+    Turniername = "";
+    Dateiname.clear();
+    InitTurnier();
+    SeedRandom(12345);
+    Teamturnier = false;
+    PaarungshilfeAnzeigen = false;
+    BemalungWerten = QuizWerten = FairplayWerten = SonstigesWerten = SzenarioWerten = false;
+    FaktorTurnier = FaktorArmee = FaktorBemalung = FaktorQuiz = FaktorFairplay = FaktorSonstige =
+        1.0;
+    RundenAnzahl = 5;
+    FairplayProSpiel = true;
+    SzenarioEingabe = true;
+    DruckMitSpielernummer = true;
+    for (auto* list : {&OrteBeruecksichtigt, &TeamsBeruecksichtigt, &ArmeenBeruecksichtigt,
+                       &OrteNeutral, &TeamsNeutral, &ArmeenNeutral})
+        list->clear();
+}
