@@ -1,6 +1,7 @@
 #include "CoreState.h"
 
 #include "core/Data.h"
+#include "core/Teampunkte.h"
 #include "platform/Random.h"
 #include "translation/Translate.h"
 
@@ -31,4 +32,8 @@ void ResetCoreState() {
     for (auto* list : {&OrteBeruecksichtigt, &TeamsBeruecksichtigt, &ArmeenBeruecksichtigt,
                        &OrteNeutral, &TeamsNeutral, &ArmeenNeutral})
         list->clear();
+
+    Ortswertung.clear();
+    Teamwertung.clear();
+    Armeewertung.clear();
 }
