@@ -1,6 +1,6 @@
 #include "core/Teampunkte.h"
 
-#include "support/CoreState.h"
+#include "CoreState.h"
 
 #include <gtest/gtest.h>
 
