@@ -96,8 +96,8 @@ extern int AktuellerSpieltag;
 extern int RundenAnzahl;
 extern FixedString<50> Turniername;
 extern FixedString<30> T3TurnierID;
-extern std::string Dateiname;              // path of the current tournament file (UTF-8)
-extern std::string ProgrammVerzeichnis;    // without a trailing separator (UTF-8)
+extern std::string Dateiname;           // path of the current tournament file (UTF-8)
+extern std::string ProgrammVerzeichnis; // without a trailing separator (UTF-8)
 
 // Pairing rules 0..4 and their tolerances, indexed by rule number.
 extern bool GleicheArmeenBeachten;  // rule 0

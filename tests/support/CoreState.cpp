@@ -1,7 +1,11 @@
 #include "CoreState.h"
 
 #include "core/Data.h"
+#include "core/Paarungen.h"
+#include "core/Siegpunktmatrix.h"
 #include "core/Teampunkte.h"
+#include "core/Tische.h"
+#include "core/Wertung.h"
 #include "platform/Random.h"
 #include "translation/Translate.h"
 
@@ -36,4 +40,9 @@ void ResetCoreState() {
     Ortswertung.clear();
     Teamwertung.clear();
     Armeewertung.clear();
+    Paarungsliste.clear();
+    InitTische();
+    InitSiegpunktmatrix();
+    SiegpunktmatrixBenutzen = false;
+    SortierSpalte = 2;
 }

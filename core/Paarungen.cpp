@@ -1,0 +1,3 @@
+#include "core/Paarungen.h"
+
+TObjectList<TPaarung> Paarungsliste;

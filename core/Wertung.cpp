@@ -1,0 +1,3 @@
+#include "core/Wertung.h"
+
+int SortierSpalte = 2;
