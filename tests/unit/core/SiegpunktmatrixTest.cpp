@@ -1,5 +1,5 @@
 #include "core/Siegpunktmatrix.h"
-#include "support/CoreState.h"
+#include "CoreState.h"
 
 #include <climits>
 #include <gtest/gtest.h>
