@@ -74,27 +74,55 @@ TRundenErgebnis& TSpieler::RundeAnlegen(int r) {
     return *Runden[static_cast<size_t>(r - 1)];
 }
 
-int TSpieler::GetSiegpunkte(int r) const { return Runde(r) ? Runde(r)->Siegpunkte : 0; }
-int TSpieler::GetGegner(int r) const { return Runde(r) ? Runde(r)->Gegner : -1; }
+int TSpieler::GetSiegpunkte(int r) const {
+    return Runde(r) ? Runde(r)->Siegpunkte : 0;
+}
+int TSpieler::GetGegner(int r) const {
+    return Runde(r) ? Runde(r)->Gegner : -1;
+}
 std::string TSpieler::GetGegnerArmee(int r) const {
     return Runde(r) ? Runde(r)->GegnerArmee.str() : std::string();
 }
-int TSpieler::GetPunkte(int r) const { return Runde(r) ? Runde(r)->Punkte : 0; }
-int TSpieler::GetSzenariopunkte(int r) const { return Runde(r) ? Runde(r)->Szenariopunkte : 0; }
-int TSpieler::GetArmeepunkte(int r) const { return Runde(r) ? Runde(r)->Armeepunkte : 0; }
-int TSpieler::GetFairplay(int r) const { return Runde(r) ? Runde(r)->Fairplay : 0; }
-int TSpieler::GetTisch(int r) const { return Runde(r) ? Runde(r)->Tisch : 0; }
+int TSpieler::GetPunkte(int r) const {
+    return Runde(r) ? Runde(r)->Punkte : 0;
+}
+int TSpieler::GetSzenariopunkte(int r) const {
+    return Runde(r) ? Runde(r)->Szenariopunkte : 0;
+}
+int TSpieler::GetArmeepunkte(int r) const {
+    return Runde(r) ? Runde(r)->Armeepunkte : 0;
+}
+int TSpieler::GetFairplay(int r) const {
+    return Runde(r) ? Runde(r)->Fairplay : 0;
+}
+int TSpieler::GetTisch(int r) const {
+    return Runde(r) ? Runde(r)->Tisch : 0;
+}
 
-void TSpieler::SetSiegpunkte(int r, int value) { RundeAnlegen(r).Siegpunkte = value; }
-void TSpieler::SetGegner(int r, int value) { RundeAnlegen(r).Gegner = value; }
+void TSpieler::SetSiegpunkte(int r, int value) {
+    RundeAnlegen(r).Siegpunkte = value;
+}
+void TSpieler::SetGegner(int r, int value) {
+    RundeAnlegen(r).Gegner = value;
+}
 void TSpieler::SetGegnerArmee(int r, const std::string& value) {
     RundeAnlegen(r).GegnerArmee = value;
 }
-void TSpieler::SetPunkte(int r, int value) { RundeAnlegen(r).Punkte = value; }
-void TSpieler::SetSzenariopunkte(int r, int value) { RundeAnlegen(r).Szenariopunkte = value; }
-void TSpieler::SetArmeepunkte(int r, int value) { RundeAnlegen(r).Armeepunkte = value; }
-void TSpieler::SetFairplay(int r, int value) { RundeAnlegen(r).Fairplay = value; }
-void TSpieler::SetTisch(int r, int value) { RundeAnlegen(r).Tisch = value; }
+void TSpieler::SetPunkte(int r, int value) {
+    RundeAnlegen(r).Punkte = value;
+}
+void TSpieler::SetSzenariopunkte(int r, int value) {
+    RundeAnlegen(r).Szenariopunkte = value;
+}
+void TSpieler::SetArmeepunkte(int r, int value) {
+    RundeAnlegen(r).Armeepunkte = value;
+}
+void TSpieler::SetFairplay(int r, int value) {
+    RundeAnlegen(r).Fairplay = value;
+}
+void TSpieler::SetTisch(int r, int value) {
+    RundeAnlegen(r).Tisch = value;
+}
 
 int NeueStartnummer() {
     int candidate = static_cast<int>(Spielerliste.size()) + 1;

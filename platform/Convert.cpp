@@ -41,4 +41,6 @@ int StrToInt(std::string_view text) {
     return value;
 }
 
-std::string IntToStr(long long value) { return std::to_string(value); }
+std::string IntToStr(long long value) {
+    return std::to_string(value);
+}

@@ -3,11 +3,11 @@
 #include "platform/Errors.h"
 
 #include <cstdio>
+#include <fcntl.h>
 #include <random>
 #include <sstream>
 #include <system_error>
 #include <unistd.h>
-#include <fcntl.h>
 
 namespace {
 
@@ -59,7 +59,9 @@ std::string LineReader::NextLine() {
     return line;
 }
 
-bool LineReader::AtEnd() { return in_.peek() == std::char_traits<char>::eof(); }
+bool LineReader::AtEnd() {
+    return in_.peek() == std::char_traits<char>::eof();
+}
 
 LineWriter::LineWriter(const std::filesystem::path& file) : file_(file) {
     out_.open(file, std::ios::binary | std::ios::trunc);

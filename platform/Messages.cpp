@@ -27,6 +27,10 @@ MessageSeam* current = &defaultSeam;
 
 } // namespace
 
-MessageSeam& Messages() { return *current; }
+MessageSeam& Messages() {
+    return *current;
+}
 
-void SetMessages(MessageSeam* seam) { current = seam ? seam : &defaultSeam; }
+void SetMessages(MessageSeam* seam) {
+    current = seam ? seam : &defaultSeam;
+}

@@ -10,7 +10,9 @@ std::mt19937& Generator() {
 }
 } // namespace
 
-void SeedRandom(std::uint32_t seed) { Generator().seed(seed); }
+void SeedRandom(std::uint32_t seed) {
+    Generator().seed(seed);
+}
 
 void SeedRandomFromClock() {
     const auto now = std::chrono::system_clock::now().time_since_epoch().count();

@@ -19,9 +19,8 @@ public:
     }
 
 private:
-    static std::optional<std::filesystem::path> Run(QWidget* parent,
-                                                    const FileDialogRequest& request,
-                                                    QFileDialog::AcceptMode mode) {
+    static std::optional<std::filesystem::path>
+    Run(QWidget* parent, const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
         QFileDialog dialog(parent, request.title);
         dialog.setAcceptMode(mode);
         dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
@@ -42,9 +41,13 @@ FileDialogSeam* current = &qtDialogs;
 
 } // namespace
 
-FileDialogSeam& FileDialogs() { return *current; }
+FileDialogSeam& FileDialogs() {
+    return *current;
+}
 
-void SetFileDialogs(FileDialogSeam* seam) { current = seam ? seam : &qtDialogs; }
+void SetFileDialogs(FileDialogSeam* seam) {
+    current = seam ? seam : &qtDialogs;
+}
 
 QString QtFilter(const std::string& filter) {
     const QStringList parts = Qs(filter).split('|');

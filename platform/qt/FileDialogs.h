@@ -10,8 +10,8 @@ class QWidget;
 
 struct FileDialogRequest {
     QString title;
-    std::string filter;        // in the "Name|*.ext|Name|*.*" form the program's texts use
-    QString defaultExtension;  // without the dot; appended when the name has none
+    std::string filter;       // in the "Name|*.ext|Name|*.*" form the program's texts use
+    QString defaultExtension; // without the dot; appended when the name has none
     std::filesystem::path initialPath;
 };
 

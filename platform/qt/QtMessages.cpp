@@ -12,8 +12,8 @@ void QtMessages::ShowMessage(const std::string& caption, const std::string& text
 }
 
 bool QtMessages::Ask(const std::string& caption, const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, Qs(caption), Qs(text),
-                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, Qs(caption), Qs(text), QMessageBox::Yes | QMessageBox::No,
+                    QApplication::activeWindow());
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -2,9 +2,13 @@
 
 #include "platform/Cp1252.h"
 
-QString Qs(const std::string& cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
+QString Qs(const std::string& cp1252) {
+    return QString::fromStdString(Cp1252ToUtf8(cp1252));
+}
 
-std::string Cp(const QString& text) { return Utf8ToCp1252(text.toStdString()); }
+std::string Cp(const QString& text) {
+    return Utf8ToCp1252(text.toStdString());
+}
 
 QString PathToQString(const std::filesystem::path& path) {
     const auto u8 = path.u8string();

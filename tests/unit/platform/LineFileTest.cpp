@@ -1,0 +1,85 @@
+#include "platform/LineFile.h"
+#include "platform/Errors.h"
+
+#include "TempDir.h"
+
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+TEST(LineFile, WritesCrLfAndReadsEveryLineEnding) {
+    TempDir dir;
+    WriteAllLines(dir / "a.txt", {"eins", "", "dr\xE4i"});
+    EXPECT_EQ(ReadBytes(dir / "a.txt"), "eins\r\n\r\ndr\xE4i\r\n");
+
+    WriteBytes(dir / "b.txt", "a\nb\r\nc\rd\r\n\r\ne");
+    EXPECT_EQ(ReadAllLines(dir / "b.txt"), (std::vector<std::string>{"a", "b", "c", "d", "", "e"}));
+    WriteBytes(dir / "empty.txt", "");
+    EXPECT_TRUE(ReadAllLines(dir / "empty.txt").empty());
+}
+
+TEST(LineFile, ReadingPastTheEndAndMissingFilesNameTheFile) {
+    TempDir dir;
+    WriteBytes(dir / "one.txt", "x\r\n");
+    LineReader reader(dir / "one.txt");
+    EXPECT_EQ(reader.NextLine(), "x");
+    EXPECT_TRUE(reader.AtEnd());
+    try {
+        reader.NextLine();
+        FAIL() << "reading beyond the end must fail";
+    } catch (const EInOutError& e) {
+        EXPECT_NE(std::string(e.what()).find("one.txt"), std::string::npos);
+    }
+    try {
+        ReadAllLines(dir / "missing.txt");
+        FAIL();
+    } catch (const EInOutError& e) {
+        EXPECT_NE(std::string(e.what()).find("missing.txt"), std::string::npos);
+    }
+    EXPECT_THROW(WriteAllLines(dir / "no" / "such" / "dir.txt", {"x"}), EInOutError);
+}
+
+TEST(LineFile, AtomicWriteLeavesTheOldFileWhenItCannotWrite) {
+    TempDir dir;
+    const auto target = dir / "t.dat";
+    WriteFileAtomically(target, "old");
+    EXPECT_EQ(ReadBytes(target), "old");
+    WriteFileAtomically(target, "newer bytes");
+    EXPECT_EQ(ReadBytes(target), "newer bytes");
+
+    // A disk that fills up midway: the file-size limit makes the write fail after 4 bytes.
+    rlimit old{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 4;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    EXPECT_THROW(WriteFileAtomically(target, std::string(100, 'x')), EInOutError);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(ReadBytes(target), "newer bytes");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              1)
+        << "the temporary file is removed";
+
+    if (::geteuid() != 0) { // root ignores folder permissions
+        std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read |
+                                                     std::filesystem::perms::owner_exec);
+        EXPECT_THROW(WriteFileAtomically(target, "lost"), EInOutError);
+        std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all);
+        EXPECT_EQ(ReadBytes(target), "newer bytes");
+    }
+}
+
+TEST(LineFile, AtomicWriteIntoAMissingFolderFailsWithTheFileName) {
+    TempDir dir;
+    try {
+        WriteFileAtomically(dir / "gone" / "t.dat", "x");
+        FAIL();
+    } catch (const EInOutError& e) {
+        EXPECT_NE(std::string(e.what()).find("t.dat"), std::string::npos);
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "gone"));
+}
