@@ -1,5 +1,6 @@
 #include "CoreState.h"
 
+#include "archive/Spielerarchiv.h"
 #include "core/Data.h"
 #include "core/Paarungen.h"
 #include "core/Siegpunktmatrix.h"
@@ -45,4 +46,7 @@ void ResetCoreState() {
     InitSiegpunktmatrix();
     SiegpunktmatrixBenutzen = false;
     SortierSpalte = 2;
+
+    Archiv.Personen.clear();
+    PlayerList.clear();
 }

@@ -1,0 +1,134 @@
+#include "archive/Spielerarchiv.h"
+
+#include "CoreState.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class ArchivRanglisteTest : public ::testing::Test {
+protected:
+    void SetUp() override { ResetCoreState(); }
+    void TearDown() override { ResetCoreState(); }
+};
+
+TPerson& NeuePerson(const std::string& name) {
+    auto person = std::make_unique<TPerson>();
+    person->Name = name;
+    person->Id = static_cast<int>(Archiv.Personen.size());
+    Archiv.Personen.push_back(std::move(person));
+    return *Archiv.Personen.back();
+}
+
+void NeuesTurnier(TPerson& person, int platz, int punkte, std::vector<int> ergebnisse) {
+    auto turnier = std::make_unique<TTurnier>();
+    turnier->Platz = platz;
+    turnier->Punkte = punkte;
+    turnier->Runden = static_cast<int>(ergebnisse.size());
+    for (size_t i = 0; i < ergebnisse.size(); ++i)
+        turnier->Ergebnis[i] = ergebnisse[i];
+    person.Turniere.push_back(std::move(turnier));
+}
+
+TSpieler& NeuerSpieler(const std::string& vorname, const std::string& name) {
+    auto spieler = std::make_unique<TSpieler>();
+    spieler->Vorname = vorname;
+    spieler->Name = name;
+    spieler->Startnummer = NeueStartnummer();
+    Spielerliste.push_back(std::move(spieler));
+    return *Spielerliste.back();
+}
+
+} // namespace
+
+TEST_F(ArchivRanglisteTest, FindPersonTrimsButKeepsLetterCase) {
+    NeuePerson("  Anna Alt ");
+    NeuePerson("anna alt");
+    NeuePerson("Anna Alt");
+    EXPECT_EQ(Archiv.FindPerson("Anna Alt"), 0);
+    EXPECT_EQ(Archiv.FindPerson("\tAnna Alt  "), 0);
+    EXPECT_EQ(Archiv.FindPerson("anna alt"), 1);
+    EXPECT_EQ(Archiv.FindPerson("ANNA ALT"), -1);
+    EXPECT_EQ(Archiv.FindPerson(""), -1);
+}
+
+TEST_F(ArchivRanglisteTest, LinkingFindsOrCreatesPersonsAndKeepsExistingLinks) {
+    NeuePerson("Anna Alt");
+    NeuePerson("Bernd Bau");
+    TSpieler& bernd = NeuerSpieler("Bernd", "Bau");
+    TSpieler& carla = NeuerSpieler("Carla", "Cel");
+    carla.Herkunft = "Ulm";
+    carla.Team = "Rot";
+    TSpieler& anna = NeuerSpieler("Anna", "Alt");
+    anna.ArchivID = 0;
+    TSpieler& zweiteCarla = NeuerSpieler("Carla", "Cel");
+
+    Archiv.LinkPlayers();
+    EXPECT_EQ(bernd.ArchivID, 1);
+    EXPECT_EQ(carla.ArchivID, 2);
+    EXPECT_EQ(zweiteCarla.ArchivID, 2) << "the person created for the first is found again";
+    EXPECT_EQ(anna.ArchivID, 0);
+    ASSERT_EQ(Archiv.Personen.size(), 3u);
+    const TPerson& neu = *Archiv.Personen[2];
+    EXPECT_EQ(neu.Id, 2);
+    EXPECT_EQ(neu.Name, "Carla Cel");
+    EXPECT_EQ(neu.Herkunft, "Ulm");
+    EXPECT_EQ(neu.Team, "Rot");
+    EXPECT_EQ(neu.Armee, "");
+    EXPECT_EQ(neu.Count(), 0);
+
+    // A player linked elsewhere by hand stays linked there.
+    bernd.ArchivID = 0;
+    Archiv.LinkPlayers();
+    EXPECT_EQ(bernd.ArchivID, 0);
+    EXPECT_EQ(Archiv.Personen.size(), 3u);
+}
+
+TEST_F(ArchivRanglisteTest, RankingCountsRoundsPointsAndPlaces) {
+    TPerson& anna = NeuePerson("Anna");
+    NeuesTurnier(anna, 4, 30, {10, 11, 9, 0});
+    NeuesTurnier(anna, 2, 12, {20});
+    anna.Turniere[1]->Ergebnis[3] = 20; // beyond the stored rounds: not counted
+    NeuePerson("Leer");
+
+    Archiv.BuildPlayerList();
+    Archiv.BuildPlayerList();
+    ASSERT_EQ(PlayerList.size(), 2u) << "rebuilding does not append twice";
+    const TPlayerForArchiv& a = *PlayerList[0];
+    EXPECT_EQ(a.Name, "Anna");
+    EXPECT_EQ(a.Id, 0);
+    EXPECT_EQ(a.Unentschieden, 1);
+    EXPECT_EQ(a.Siege, 2);
+    EXPECT_EQ(a.Niederlagen, 2);
+    EXPECT_EQ(a.Punkte, 42);
+    EXPECT_EQ(a.Turniere, 2);
+    EXPECT_EQ(a.BestPlatz, 2);
+    EXPECT_EQ(a.SchlechtPlatz, 4);
+    EXPECT_EQ(a.PlatzSumme, 6);
+
+    const TPlayerForArchiv& leer = *PlayerList[1];
+    EXPECT_EQ(leer.Id, 1);
+    EXPECT_EQ(leer.Siege + leer.Unentschieden + leer.Niederlagen + leer.Punkte, 0);
+    EXPECT_EQ(leer.Turniere, 0);
+    EXPECT_EQ(leer.BestPlatz, 10000000);
+    EXPECT_EQ(leer.SchlechtPlatz, 0);
+    EXPECT_EQ(leer.PlatzSumme, 0);
+}
+
+TEST_F(ArchivRanglisteTest, SortsByPointsThenFewerTournaments) {
+    NeuesTurnier(NeuePerson("Wenig"), 1, 5, {});
+    TPerson& zwei = NeuePerson("ZweiTurniere");
+    NeuesTurnier(zwei, 1, 20, {});
+    NeuesTurnier(zwei, 1, 20, {});
+    NeuesTurnier(NeuePerson("Viel"), 1, 50, {});
+    NeuesTurnier(NeuePerson("EinTurnier"), 1, 40, {});
+    NeuePerson("Null");
+
+    Archiv.BuildPlayerList();
+    SortPlayerList();
+    std::vector<std::string> namen;
+    for (const auto& zeile : PlayerList)
+        namen.push_back(zeile->Name);
+    EXPECT_EQ(namen,
+              (std::vector<std::string>{"Viel", "EinTurnier", "ZweiTurniere", "Wenig", "Null"}));
+}
