@@ -22,7 +22,7 @@ public:
 };
 
 // A named range of tables; a table belongs to it when it equals ErsterTisch or LetzterTisch or
-// lies strictly between them (in either order of the two).
+// lies above ErsterTisch and below LetzterTisch (so a reversed range holds just its two ends).
 class TTischgruppe {
 public:
     FixedString<50> Name;
