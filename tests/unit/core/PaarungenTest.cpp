@@ -1,11 +1,11 @@
 #include "core/Paarungen.h"
 
 #include "CoreState.h"
-#include "SpielerFabrik.h"
+#include "Testaufbau.h"
 
 #include <gtest/gtest.h>
 
-using namespace spielerfabrik;
+using namespace testaufbau;
 
 namespace {
 
@@ -27,13 +27,6 @@ std::unique_ptr<TPaarung> PaarungMitVorgeschichte(std::vector<std::pair<int, int
     for (auto [t1, t2] : runden)
         p->FuegeBisherigeRundeHinzu(t1, t2);
     return p;
-}
-
-void Gruppe(const char* name, int erster, int letzter) {
-    Tischgruppen.push_back(std::make_unique<TTischgruppe>());
-    Tischgruppen.back()->Name = name;
-    Tischgruppen.back()->ErsterTisch = erster;
-    Tischgruppen.back()->LetzterTisch = letzter;
 }
 
 } // namespace
@@ -131,7 +124,7 @@ TEST_F(PaarungenTest, FirstRoundHasNoEarlierTablesSoEveryTableIsAllowed) {
     TSpieler& b = NeuerSpieler(2);
     Spiel(a, b, 1, 0, 0, 0, 0, 3);
     TischgruppenBeruecksichtigen = true;
-    Gruppe("A", 1, 10);
+    NeueTischgruppe("A", 1, 10);
     ErstellePaarungsliste();
     ASSERT_EQ(Paarungsliste.size(), 1u);
     const TPaarung& p = *Paarungsliste[0];
@@ -273,8 +266,8 @@ TEST_F(PaarungenTest, TableRulesOfOnePairing) {
     p->TischFest = false;
 
     // Groups: 1..4 and 5..8; tables 9 on lie in none.
-    Gruppe("Vorn", 1, 4);
-    Gruppe("Hinten", 5, 8);
+    NeueTischgruppe("Vorn", 1, 4);
+    NeueTischgruppe("Hinten", 5, 8);
     EXPECT_EQ(p->ZaehleGruppenverstoesse(), 0) << "groups not observed";
     TischgruppenBeruecksichtigen = true;
     WieOftProGruppe = 2;

@@ -3,12 +3,15 @@
 
 #include "CoreState.h"
 #include "RecordingMessages.h"
+#include "Testaufbau.h"
 #include "platform/Cp1252.h"
 #include "platform/Random.h"
 #include "translation/Translate.h"
 
 #include <gtest/gtest.h>
 #include <set>
+
+using namespace testaufbau;
 
 namespace {
 
@@ -32,13 +35,6 @@ protected:
     RecordingMessages meldungen;
 };
 
-void Gruppe(const char* name, int erster, int letzter) {
-    Tischgruppen.push_back(std::make_unique<TTischgruppe>());
-    Tischgruppen.back()->Name = name;
-    Tischgruppen.back()->ErsterTisch = erster;
-    Tischgruppen.back()->LetzterTisch = letzter;
-}
-
 std::vector<int> Tische(const TObjectList<TPaarung>& liste) {
     std::vector<int> t;
     for (const auto& p : liste)
@@ -51,7 +47,7 @@ std::vector<int> Tische(const TObjectList<TPaarung>& liste) {
 TEST_F(TischeTest, DefaultsAndGroupLookup) {
     TischeZufaellig = false;
     AnzahlTische = 9;
-    Gruppe("x", 1, 2);
+    NeueTischgruppe("x", 1, 2);
     InitTische();
     EXPECT_TRUE(TischeZufaellig);
     EXPECT_EQ(ErsteInReihenfolge, 0);
@@ -63,10 +59,10 @@ TEST_F(TischeTest, DefaultsAndGroupLookup) {
     EXPECT_TRUE(Tischgruppen.empty());
     EXPECT_TRUE(Tischliste.empty());
 
-    Gruppe("Vorn", 1, 6);
-    Gruppe("Mitte", 5, 10);
-    Gruppe("Verdreht", 20, 15);
-    Gruppe(std::string(60, 'n').c_str(), 30, 30);
+    NeueTischgruppe("Vorn", 1, 6);
+    NeueTischgruppe("Mitte", 5, 10);
+    NeueTischgruppe("Verdreht", 20, 15);
+    NeueTischgruppe(std::string(60, 'n').c_str(), 30, 30);
     EXPECT_EQ(TischgruppeVonTisch(1), 1);
     EXPECT_EQ(TischgruppeVonTisch(4), 1);
     EXPECT_EQ(TischgruppeVonTisch(5), 2) << "the later group holds a shared table";
@@ -95,7 +91,7 @@ TEST_F(TischeTest, TableListHasAtLeastOneTablePerPairingInRandomOrder) {
     liste[2]->SetTisch(5);
     liste[2]->TischFest = true;
     liste[3]->SetTisch(2); // not fixed: does not take the table
-    Gruppe("G", 2, 3);
+    NeueTischgruppe("G", 2, 3);
     ErstelleTischliste(liste);
     EXPECT_EQ(AnzahlTische, 6) << "raised to the number of pairings";
     ASSERT_EQ(Tischliste.size(), 6u);
@@ -259,7 +255,7 @@ TEST_F(TischeTest, CheckRepairsSilentlyWhenItCan) {
 
 TEST_F(TischeTest, WarningCarriesTheGroupLineWheneverGroupsAreObserved) {
     TischgruppenBeruecksichtigen = true;
-    Gruppe("Vorn", 1, 2);
+    NeueTischgruppe("Vorn", 1, 2);
     Neu(liste, {{1, 5}}).SetTisch(1);
     Neu(liste, {{3, 1}}).SetTisch(3); // both refuse the other's table: no swap
     PruefeTischverteilung(liste, 7);

@@ -2,13 +2,13 @@
 #include "core/Teampunkte.h"
 
 #include "CoreState.h"
-#include "SpielerFabrik.h"
+#include "Testaufbau.h"
 #include "platform/Random.h"
 
 #include <gtest/gtest.h>
 #include <set>
 
-using namespace spielerfabrik;
+using namespace testaufbau;
 
 namespace {
 

@@ -1,10 +1,11 @@
 #pragma once
-// Builds players for the scoring, pairing-list and table tests.
+// Builds players and table groups for the scoring, pairing-list and table tests.
 #include "core/Data.h"
+#include "core/Tische.h"
 
 #include <string>
 
-namespace spielerfabrik {
+namespace testaufbau {
 
 // Appends a player with that start number and surname to Spielerliste.
 inline TSpieler& NeuerSpieler(int nummer, const std::string& name = "") {
@@ -30,4 +31,11 @@ inline void Spiel(TSpieler& a, TSpieler& b, int r, int siegA, int siegB, int pun
     b.SetTisch(r, tisch);
 }
 
-} // namespace spielerfabrik
+inline void NeueTischgruppe(const std::string& name, int erster, int letzter) {
+    Tischgruppen.push_back(std::make_unique<TTischgruppe>());
+    Tischgruppen.back()->Name = name;
+    Tischgruppen.back()->ErsterTisch = erster;
+    Tischgruppen.back()->LetzterTisch = letzter;
+}
+
+} // namespace testaufbau
