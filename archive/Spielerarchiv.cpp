@@ -1,5 +1,6 @@
 #include "archive/Spielerarchiv.h"
 
+#include "core/Wertung.h"
 #include "platform/Convert.h"
 #include "platform/Cp1252.h"
 #include "platform/Errors.h"
@@ -146,6 +147,48 @@ void TArchiv::LinkPlayers() {
         spieler->ArchivID = person->Id;
         Personen.push_back(std::move(person));
     }
+}
+
+namespace {
+
+std::unique_ptr<TTurnier> TurnierAus(const TSpieler& spieler, const std::string& name, int platz) {
+    auto turnier = std::make_unique<TTurnier>();
+    turnier->Punkte = spieler.Gesamtpunkte;
+    turnier->Armee = spieler.Armee;
+    turnier->Name = name;
+    turnier->Platz = platz;
+    const int runden = std::min(spieler.GetRundenAnzahl(), TTurnier::RundenPlaetze);
+    for (int r = 1; r <= runden; ++r) {
+        // Negative points mark a round without result: it and every later one are left out.
+        if (spieler.GetPunkte(r) < 0)
+            break;
+        const int gegner = FindeSpielerIndex(spieler.GetGegner(r));
+        turnier->Gegner[static_cast<size_t>(r - 1)] =
+            gegner >= 0 ? Spielerliste[static_cast<size_t>(gegner)]->ArchivID
+                        : TTurnier::KeinGegner;
+        turnier->Ergebnis[static_cast<size_t>(r - 1)] = spieler.GetPunkte(r);
+        turnier->Runden = r;
+    }
+    return turnier;
+}
+
+} // namespace
+
+void TArchiv::AddTournament(const std::string& name) {
+    SortiereTabelle();
+    // All records are built first: a store that stopped halfway would leave records behind that
+    // the next store appends again.
+    std::vector<std::pair<TPerson*, std::unique_ptr<TTurnier>>> neu;
+    for (size_t i = 0; i < Spielerliste.size(); ++i) {
+        const TSpieler& spieler = *Spielerliste[i];
+        if (spieler.ArchivID < 0 || spieler.ArchivID >= static_cast<int>(Personen.size()))
+            throw TuvonError("Der Spieler " + Cp1252ToUtf8(spieler.GetName()) +
+                             " ist mit keiner Person des Archivs verbunden");
+        neu.emplace_back(Personen[static_cast<size_t>(spieler.ArchivID)].get(),
+                         TurnierAus(spieler, name, static_cast<int>(i) + 1));
+    }
+    for (auto& [person, turnier] : neu)
+        person->Turniere.push_back(std::move(turnier));
 }
 
 void TArchiv::BuildPlayerList() const {

@@ -78,6 +78,12 @@ public:
     // Links every player of Spielerliste without ArchivID to the person of its display name,
     // creating persons as needed.
     void LinkPlayers();
+    // Puts Spielerliste into standings order (scores as last computed) and appends a record of
+    // the current tournament to the person of every player, deleted ones included. Only the
+    // rounds before the first one with negative points are stored, at most five; a round
+    // without opponent stores TTurnier::KeinGegner. Every player must be linked: when one is
+    // not, TuvonError is raised before any record is appended.
+    void AddTournament(const std::string& name);
     // Rebuilds PlayerList from the persons.
     void BuildPlayerList() const;
 };
