@@ -5,6 +5,7 @@
 #include "core/Paarungen.h"
 #include "core/Siegpunktmatrix.h"
 #include "core/Teampunkte.h"
+#include "core/Teamturnier.h"
 #include "core/Tische.h"
 #include "core/Wertung.h"
 #include "platform/Random.h"
@@ -46,6 +47,8 @@ void ResetCoreState() {
     InitSiegpunktmatrix();
     SiegpunktmatrixBenutzen = false;
     SortierSpalte = 2;
+    Teamliste.clear();
+    Teampaarungsliste.clear();
 
     Archiv.Personen.clear();
     PlayerList.clear();
