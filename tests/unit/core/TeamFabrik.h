@@ -1,7 +1,7 @@
 #pragma once
 // Builds team members for the team tournament tests.
 #include "CoreState.h"
-#include "SpielerFabrik.h"
+#include "Testaufbau.h"
 #include "core/Teamturnier.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@ namespace teamfabrik {
 
 // Appends a player of that team at that member slot.
 inline TSpieler& Mitglied(int nummer, const std::string& team, int teamNr) {
-    TSpieler& s = spielerfabrik::NeuerSpieler(nummer);
+    TSpieler& s = testaufbau::NeuerSpieler(nummer);
     s.Team = team;
     s.TeamNr = teamNr;
     return s;
@@ -52,8 +52,8 @@ inline void ErsteRundeABCD() {
     TSpieler& b = Mitglied(2, "B", 1);
     TSpieler& c = Mitglied(3, "C", 1);
     TSpieler& d = Mitglied(4, "D", 1);
-    spielerfabrik::Spiel(a, b, 1, 0, 0, 0, 0, 1);
-    spielerfabrik::Spiel(c, d, 1, 0, 0, 0, 0, 2);
+    testaufbau::Spiel(a, b, 1, 0, 0, 0, 0, 1);
+    testaufbau::Spiel(c, d, 1, 0, 0, 0, 0, 2);
 }
 
 // A team tournament on fresh state.

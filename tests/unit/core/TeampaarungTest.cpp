@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 using namespace teamfabrik;
-using spielerfabrik::Spiel;
+using testaufbau::Spiel;
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 using namespace teamfabrik;
-using spielerfabrik::Spiel;
+using testaufbau::Spiel;
 
 using TeamturnierTest = TeamTest;
 
