@@ -28,7 +28,7 @@ cmake -S . -B build/tsan "${generator[@]}" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_
     -DTUVON_WITH_QT=OFF -DTUVON_SANITIZE=thread >/dev/null
 cmake --build build/tsan -j "$jobs" --target tsan_tests
 (cd build/tsan && TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
-    ctest -L server --output-on-failure -j "$jobs")
+    ctest -L server --no-tests=error --output-on-failure -j "$jobs")
 
 section "All tests"
 cmake -S . -B build/test "${generator[@]}" -DCMAKE_BUILD_TYPE=Release >/dev/null
