@@ -9,6 +9,7 @@
 #include "core/Tische.h"
 #include "core/Wertung.h"
 #include "platform/Random.h"
+#include "server/ClientListe.h"
 #include "translation/Translate.h"
 
 void ResetCoreState() {
@@ -52,4 +53,6 @@ void ResetCoreState() {
 
     Archiv.Personen.clear();
     PlayerList.clear();
+
+    Clientliste.clear();
 }

@@ -2,7 +2,7 @@
 // stopping and starting again.
 #include "platform/TcpServer.h"
 #include "Mitschrift.h"
-#include "support/TestClient.h"
+#include "TestClient.h"
 
 #include <gtest/gtest.h>
 #include <memory>
