@@ -1,6 +1,6 @@
 #include "core/ConfigDatei.h"
+#include "TempDir.h"
 #include "platform/Errors.h"
-#include "support/TempDir.h"
 
 #include <array>
 #include <gtest/gtest.h>

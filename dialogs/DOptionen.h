@@ -1,0 +1,135 @@
+#pragma once
+// The options dialog: pairing rules and their tolerances, the first-round order, team tournament,
+// pairing help, groups, number of rounds, counted special scores and their weights, neutral
+// origins, teams and armies, and the options of result entry and printing. It keeps no copy of
+// the options: showing loads the controls from the option state, OK writes them back. Its menu
+// saves the controls as "Config.dat" and loads them from there; creating the dialog loads that
+// file and applies it as OK does.
+#include <QDialog>
+
+#include <functional>
+
+class GanzzahlFeld;
+class NeutralSeite;
+class QAbstractButton;
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+enum class ConfigFeld;
+enum class ConfigListe;
+
+// The result server's client list: the clients receive the matrix or the two result-entry
+// options again with their next fetch.
+struct ClientBenachrichtigung {
+    std::function<void()> ClientsNeedMatrix;
+    std::function<void()> ClientsNeedOptions;
+};
+
+// The highest number of rounds the dialog accepts; a team tournament keeps at most five.
+constexpr int HoechsteRundenAnzahl = 99;
+constexpr int TeamturnierRunden = 5;
+
+class TDlgOptionen : public QDialog {
+    Q_OBJECT
+public:
+    // Registers the texts, loads "Config.dat" when it exists and applies the controls as OK does.
+    // A damaged file is reported and the rest of this is skipped.
+    explicit TDlgOptionen(ClientBenachrichtigung server, QWidget* parent = nullptr);
+
+    static void TexteRegistrieren();
+
+    // Runs on every showing: texts, value lists completed from the players, controls loaded
+    // from the option state.
+    void FormShow();
+    // Writes the controls into the option state; a percent weight that is not a number ends it
+    // with a conversion error, what came before staying written.
+    void OKAnwenden();
+    // The menu commands; errors are shown.
+    void StandardLaden1Click();
+    void AlsStandardSpeichern1Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    class ConfigAdapter;
+
+    void SeitenAnlegen();
+    QWidget* OptionSeite();
+    QWidget* PunkteSeite();
+    QWidget* ErgebnisSeite();
+    void TexteUebersetzen();
+    void StandardLaden();
+    void OKClick();
+
+    QAbstractButton* Schalter(ConfigFeld feld) const;
+    GanzzahlFeld* Zahlfeld(ConfigFeld feld) const;
+    NeutralSeite* Seite(ConfigListe liste) const;
+
+    ClientBenachrichtigung server_;
+
+    QMenuBar* Paarungsmenue = nullptr;
+    QMenu* Datei1 = nullptr;
+    QAction* AlsStandardSpeichern1 = nullptr;
+    QAction* StandardLaden1 = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    QPushButton* OK = nullptr;
+    QPushButton* Abbrechen = nullptr;
+
+    // Page "Option"
+    QCheckBox* cbArmeen = nullptr;
+    QCheckBox* cbGleiche = nullptr;
+    QCheckBox* cbOrte = nullptr;
+    QCheckBox* cbGleicheArmeen = nullptr;
+    QCheckBox* cbTeams = nullptr;
+    GanzzahlFeld* EArmeen = nullptr;
+    GanzzahlFeld* EGleiche = nullptr;
+    GanzzahlFeld* EOrte = nullptr;
+    GanzzahlFeld* EGleicheArmeen = nullptr;
+    GanzzahlFeld* ETeams = nullptr;
+    GanzzahlFeld* ETimesAgainstArmy = nullptr;
+    QLabel* Label5 = nullptr;
+    QGroupBox* RadioGroup2 = nullptr;
+    QRadioButton* rbArmeebewertung = nullptr;
+    QRadioButton* rbZufaellig = nullptr;
+    QCheckBox* cbTeamTurnier = nullptr;
+    QCheckBox* cbPaarungshilfe = nullptr;
+    QLabel* lbRundenanzahl = nullptr;
+    GanzzahlFeld* ERundenAnzahl = nullptr;
+    QCheckBox* cbGruppen = nullptr;
+
+    // Page "Punkte"
+    QCheckBox* cbTunierpunkte = nullptr;
+    QCheckBox* cbArmeebewertung = nullptr;
+    QRadioButton* rbKlassisch = nullptr;
+    QRadioButton* rbVergleichend = nullptr;
+    QCheckBox* cbBemalung = nullptr;
+    QCheckBox* cbQuiz = nullptr;
+    QCheckBox* cbFairplay = nullptr;
+    QCheckBox* cbSonstiges = nullptr;
+    QCheckBox* cbSzenario = nullptr;
+    QLineEdit* EProzentTurnier = nullptr;
+    QLineEdit* EProzentArmee = nullptr;
+    QLineEdit* EProzentBemalung = nullptr;
+    QLineEdit* EProzentQuiz = nullptr;
+    QLineEdit* EProzentFairplay = nullptr;
+    QLineEdit* EProzentSonstige = nullptr;
+
+    // Pages "Orte", "Teams", "Armeen"
+    NeutralSeite* tbOrte = nullptr;
+    NeutralSeite* tbTeams = nullptr;
+    NeutralSeite* TabSheet3 = nullptr;
+
+    // Page "Ergebniseingabe"
+    QCheckBox* bSiegpunktmatrix = nullptr;
+    QCheckBox* cbFairplayProSpiel = nullptr;
+    QCheckBox* cbSzenarioEingabe = nullptr;
+    QCheckBox* cbDruckMitSpielernummer = nullptr;
+};
