@@ -2,9 +2,9 @@
 #include "core/Data.h"
 #include "platform/Errors.h"
 
-#include "support/CoreState.h"
-#include "support/RecordingMessages.h"
-#include "support/TempDir.h"
+#include "CoreState.h"
+#include "RecordingMessages.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
