@@ -1,118 +1,80 @@
 #include "core/TurnierStand.h"
 
-#include <algorithm>
-
 namespace {
 
-template <class T> TObjectList<T> Kopie(const TObjectList<T>& liste) {
-    TObjectList<T> kopie;
-    kopie.reserve(liste.size());
-    for (const auto& eintrag : liste)
-        kopie.push_back(std::make_unique<T>(*eintrag));
-    return kopie;
+// Calls f(field of the copy, process-wide variable) for every pair, so that taking and putting
+// back can never miss a field on one side only.
+template <class F> void JedesFeld(TTurnierStand& s, F&& f) {
+    f(s.T3TurnierID, T3TurnierID);
+    f(s.Turniername, Turniername);
+    f(s.AktuellerSpieltag, AktuellerSpieltag);
+    f(s.GleicheArmeenBeachten, GleicheArmeenBeachten);
+    f(s.KeinePaarungenMehrfach, KeinePaarungenMehrfach);
+    f(s.GleicheOrteBeachten, GleicheOrteBeachten);
+    f(s.NurNMalGegenArmee, NurNMalGegenArmee);
+    f(s.ArmeebewertungKlassisch, ArmeebewertungKlassisch);
+    f(s.ArmeebewertungVergleichend, ArmeebewertungVergleichend);
+    f(s.BemalungWerten, BemalungWerten);
+    f(s.QuizWerten, QuizWerten);
+    f(s.FairplayWerten, FairplayWerten);
+    f(s.SonstigesWerten, SonstigesWerten);
+    f(s.GleicheTeamsBeachten, GleicheTeamsBeachten);
+    f(s.ErsteRundeNachArmeebewertung, ErsteRundeNachArmeebewertung);
+    f(s.MalGegenSelbeArmee, MalGegenSelbeArmee);
+    for (int i = 0; i < 5; ++i)
+        f(s.Toleranzen[i], Toleranzen[i]);
+    f(s.OrteBeruecksichtigt, OrteBeruecksichtigt);
+    f(s.OrteNeutral, OrteNeutral);
+    f(s.TeamsBeruecksichtigt, TeamsBeruecksichtigt);
+    f(s.TeamsNeutral, TeamsNeutral);
+    f(s.ArmeenBeruecksichtigt, ArmeenBeruecksichtigt);
+    f(s.ArmeenNeutral, ArmeenNeutral);
+    f(s.Teamturnier, Teamturnier);
+    f(s.Matrix.SiegpunktmatrixBenutzen, SiegpunktmatrixBenutzen);
+    f(s.Matrix.Zeilen, Siegpunktmatrix);
+    f(s.SzenarioWerten, SzenarioWerten);
+    f(s.FaktorTurnier, FaktorTurnier);
+    f(s.FaktorArmee, FaktorArmee);
+    f(s.FaktorBemalung, FaktorBemalung);
+    f(s.FaktorFairplay, FaktorFairplay);
+    f(s.FaktorQuiz, FaktorQuiz);
+    f(s.FaktorSonstige, FaktorSonstige);
+    f(s.PaarungshilfeAnzeigen, PaarungshilfeAnzeigen);
+    f(s.Tische.TischeZufaellig, TischeZufaellig);
+    f(s.Tische.ErsteInReihenfolge, ErsteInReihenfolge);
+    f(s.Tische.AnzahlTische, AnzahlTische);
+    f(s.Tische.TischgruppenBeruecksichtigen, TischgruppenBeruecksichtigen);
+    f(s.Tische.AnzahlTischgruppen, AnzahlTischgruppen);
+    f(s.Tische.TischgruppenManuell, TischgruppenManuell);
+    f(s.Tische.WieOftProGruppe, WieOftProGruppe);
+    f(s.Tische.Tischgruppen, Tischgruppen);
+    f(s.RundenAnzahl, RundenAnzahl);
+    f(s.GruppenBeachten, GruppenBeachten);
+    f(s.FairplayProSpiel, FairplayProSpiel);
+    f(s.SzenarioEingabe, SzenarioEingabe);
+    f(s.DruckMitSpielernummer, DruckMitSpielernummer);
+}
+
+template <class T> void Kopiere(T& ziel, const T& quelle) {
+    ziel = quelle;
+}
+
+template <class T> void Kopiere(TObjectList<T>& ziel, const TObjectList<T>& quelle) {
+    ziel.clear();
+    ziel.reserve(quelle.size());
+    for (const auto& eintrag : quelle)
+        ziel.push_back(std::make_unique<T>(*eintrag));
 }
 
 } // namespace
 
 TTurnierStand ErfasseTurnierStand() {
-    TTurnierStand s;
-    s.T3TurnierID = T3TurnierID;
-    s.Turniername = Turniername;
-    s.AktuellerSpieltag = AktuellerSpieltag;
-    s.GleicheArmeenBeachten = GleicheArmeenBeachten;
-    s.KeinePaarungenMehrfach = KeinePaarungenMehrfach;
-    s.GleicheOrteBeachten = GleicheOrteBeachten;
-    s.NurNMalGegenArmee = NurNMalGegenArmee;
-    s.ArmeebewertungKlassisch = ArmeebewertungKlassisch;
-    s.ArmeebewertungVergleichend = ArmeebewertungVergleichend;
-    s.BemalungWerten = BemalungWerten;
-    s.QuizWerten = QuizWerten;
-    s.FairplayWerten = FairplayWerten;
-    s.SonstigesWerten = SonstigesWerten;
-    s.GleicheTeamsBeachten = GleicheTeamsBeachten;
-    s.ErsteRundeNachArmeebewertung = ErsteRundeNachArmeebewertung;
-    s.MalGegenSelbeArmee = MalGegenSelbeArmee;
-    std::copy(std::begin(Toleranzen), std::end(Toleranzen), s.Toleranzen);
-    s.OrteBeruecksichtigt = OrteBeruecksichtigt;
-    s.OrteNeutral = OrteNeutral;
-    s.TeamsBeruecksichtigt = TeamsBeruecksichtigt;
-    s.TeamsNeutral = TeamsNeutral;
-    s.ArmeenBeruecksichtigt = ArmeenBeruecksichtigt;
-    s.ArmeenNeutral = ArmeenNeutral;
-    s.Teamturnier = Teamturnier;
-    s.Matrix.SiegpunktmatrixBenutzen = SiegpunktmatrixBenutzen;
-    s.Matrix.Zeilen = Kopie(Siegpunktmatrix);
-    s.SzenarioWerten = SzenarioWerten;
-    s.FaktorTurnier = FaktorTurnier;
-    s.FaktorArmee = FaktorArmee;
-    s.FaktorBemalung = FaktorBemalung;
-    s.FaktorFairplay = FaktorFairplay;
-    s.FaktorQuiz = FaktorQuiz;
-    s.FaktorSonstige = FaktorSonstige;
-    s.PaarungshilfeAnzeigen = PaarungshilfeAnzeigen;
-    s.Tische.TischeZufaellig = TischeZufaellig;
-    s.Tische.ErsteInReihenfolge = ErsteInReihenfolge;
-    s.Tische.AnzahlTische = AnzahlTische;
-    s.Tische.TischgruppenBeruecksichtigen = TischgruppenBeruecksichtigen;
-    s.Tische.AnzahlTischgruppen = AnzahlTischgruppen;
-    s.Tische.TischgruppenManuell = TischgruppenManuell;
-    s.Tische.WieOftProGruppe = WieOftProGruppe;
-    s.Tische.Tischgruppen = Kopie(Tischgruppen);
-    s.RundenAnzahl = RundenAnzahl;
-    s.GruppenBeachten = GruppenBeachten;
-    s.FairplayProSpiel = FairplayProSpiel;
-    s.SzenarioEingabe = SzenarioEingabe;
-    s.DruckMitSpielernummer = DruckMitSpielernummer;
+    TTurnierStand s{};
+    JedesFeld(s, [](auto& stand, const auto& global) { Kopiere(stand, global); });
     return s;
 }
 
 void UebernehmeTurnierStand(TTurnierStand&& s) {
-    T3TurnierID = s.T3TurnierID;
-    Turniername = s.Turniername;
-    AktuellerSpieltag = s.AktuellerSpieltag;
-    GleicheArmeenBeachten = s.GleicheArmeenBeachten;
-    KeinePaarungenMehrfach = s.KeinePaarungenMehrfach;
-    GleicheOrteBeachten = s.GleicheOrteBeachten;
-    NurNMalGegenArmee = s.NurNMalGegenArmee;
-    ArmeebewertungKlassisch = s.ArmeebewertungKlassisch;
-    ArmeebewertungVergleichend = s.ArmeebewertungVergleichend;
-    BemalungWerten = s.BemalungWerten;
-    QuizWerten = s.QuizWerten;
-    FairplayWerten = s.FairplayWerten;
-    SonstigesWerten = s.SonstigesWerten;
-    GleicheTeamsBeachten = s.GleicheTeamsBeachten;
-    ErsteRundeNachArmeebewertung = s.ErsteRundeNachArmeebewertung;
-    MalGegenSelbeArmee = s.MalGegenSelbeArmee;
-    std::copy(std::begin(s.Toleranzen), std::end(s.Toleranzen), Toleranzen);
-    OrteBeruecksichtigt = std::move(s.OrteBeruecksichtigt);
-    OrteNeutral = std::move(s.OrteNeutral);
-    TeamsBeruecksichtigt = std::move(s.TeamsBeruecksichtigt);
-    TeamsNeutral = std::move(s.TeamsNeutral);
-    ArmeenBeruecksichtigt = std::move(s.ArmeenBeruecksichtigt);
-    ArmeenNeutral = std::move(s.ArmeenNeutral);
-    Teamturnier = s.Teamturnier;
-    SiegpunktmatrixBenutzen = s.Matrix.SiegpunktmatrixBenutzen;
-    Siegpunktmatrix = std::move(s.Matrix.Zeilen);
-    SzenarioWerten = s.SzenarioWerten;
-    FaktorTurnier = s.FaktorTurnier;
-    FaktorArmee = s.FaktorArmee;
-    FaktorBemalung = s.FaktorBemalung;
-    FaktorFairplay = s.FaktorFairplay;
-    FaktorQuiz = s.FaktorQuiz;
-    FaktorSonstige = s.FaktorSonstige;
-    PaarungshilfeAnzeigen = s.PaarungshilfeAnzeigen;
-    TischeZufaellig = s.Tische.TischeZufaellig;
-    ErsteInReihenfolge = s.Tische.ErsteInReihenfolge;
-    AnzahlTische = s.Tische.AnzahlTische;
-    TischgruppenBeruecksichtigen = s.Tische.TischgruppenBeruecksichtigen;
-    AnzahlTischgruppen = s.Tische.AnzahlTischgruppen;
-    TischgruppenManuell = s.Tische.TischgruppenManuell;
-    WieOftProGruppe = s.Tische.WieOftProGruppe;
-    Tischgruppen = std::move(s.Tische.Tischgruppen);
-    RundenAnzahl = s.RundenAnzahl;
-    GruppenBeachten = s.GruppenBeachten;
-    FairplayProSpiel = s.FairplayProSpiel;
-    SzenarioEingabe = s.SzenarioEingabe;
-    DruckMitSpielernummer = s.DruckMitSpielernummer;
+    JedesFeld(s, [](auto& stand, auto& global) { global = std::move(stand); });
     Spielerliste = std::move(s.Spieler);
 }

@@ -9,54 +9,54 @@
 #include <string>
 #include <vector>
 
+// Filled by ErfasseTurnierStand, never used fresh.
 struct TTischStand {
-    bool TischeZufaellig = true;
-    int ErsteInReihenfolge = 0;
-    int AnzahlTische = 0;
-    bool TischgruppenBeruecksichtigen = false;
-    int AnzahlTischgruppen = 5;
-    bool TischgruppenManuell = false;
-    int WieOftProGruppe = 2;
+    bool TischeZufaellig;
+    int ErsteInReihenfolge;
+    int AnzahlTische;
+    bool TischgruppenBeruecksichtigen;
+    int AnzahlTischgruppen;
+    bool TischgruppenManuell;
+    int WieOftProGruppe;
     TObjectList<TTischgruppe> Tischgruppen;
 };
 
 struct TMatrixStand {
-    bool SiegpunktmatrixBenutzen = false;
+    bool SiegpunktmatrixBenutzen;
     TObjectList<TSiegIntervall> Zeilen;
 };
 
 struct TTurnierStand {
     FixedString<30> T3TurnierID;
     FixedString<50> Turniername;
-    int AktuellerSpieltag = 1;
-    bool GleicheArmeenBeachten = true;
-    bool KeinePaarungenMehrfach = true;
-    bool GleicheOrteBeachten = true;
-    bool NurNMalGegenArmee = true;
-    bool ArmeebewertungKlassisch = true;
-    bool ArmeebewertungVergleichend = false;
-    bool BemalungWerten = false;
-    bool QuizWerten = false;
-    bool FairplayWerten = false;
-    bool SonstigesWerten = false;
-    bool GleicheTeamsBeachten = true;
-    bool ErsteRundeNachArmeebewertung = true;
-    int MalGegenSelbeArmee = 2;
-    int Toleranzen[5] = {0, 0, 0, 0, 0};
+    int AktuellerSpieltag;
+    bool GleicheArmeenBeachten;
+    bool KeinePaarungenMehrfach;
+    bool GleicheOrteBeachten;
+    bool NurNMalGegenArmee;
+    bool ArmeebewertungKlassisch;
+    bool ArmeebewertungVergleichend;
+    bool BemalungWerten;
+    bool QuizWerten;
+    bool FairplayWerten;
+    bool SonstigesWerten;
+    bool GleicheTeamsBeachten;
+    bool ErsteRundeNachArmeebewertung;
+    int MalGegenSelbeArmee;
+    int Toleranzen[5];
     std::vector<std::string> OrteBeruecksichtigt, OrteNeutral, TeamsBeruecksichtigt, TeamsNeutral,
         ArmeenBeruecksichtigt, ArmeenNeutral;
-    bool Teamturnier = false;
+    bool Teamturnier;
     TMatrixStand Matrix;
-    bool SzenarioWerten = false;
-    double FaktorTurnier = 1.0, FaktorArmee = 1.0, FaktorBemalung = 1.0, FaktorFairplay = 1.0,
-           FaktorQuiz = 1.0, FaktorSonstige = 1.0;
-    bool PaarungshilfeAnzeigen = false;
+    bool SzenarioWerten;
+    double FaktorTurnier, FaktorArmee, FaktorBemalung, FaktorFairplay, FaktorQuiz, FaktorSonstige;
+    bool PaarungshilfeAnzeigen;
     TTischStand Tische;
-    int RundenAnzahl = 5;
-    bool GruppenBeachten = false;
-    bool FairplayProSpiel = true;
-    bool SzenarioEingabe = true;
-    bool DruckMitSpielernummer = true;
+    int RundenAnzahl;
+    bool GruppenBeachten;
+    bool FairplayProSpiel;
+    bool SzenarioEingabe;
+    bool DruckMitSpielernummer;
     TObjectList<TSpieler> Spieler;
 };
 
