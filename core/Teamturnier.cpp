@@ -7,6 +7,10 @@
 TObjectList<TTTTeam> Teamliste;
 TObjectList<TPaarung> Teampaarungsliste;
 
+TObjectList<TPaarung>& PaarungslisteFuerTische() {
+    return Teamturnier ? Teampaarungsliste : Paarungsliste;
+}
+
 bool IstTeamrunde(int r) {
     return r >= 1 && r <= TeamRunden;
 }

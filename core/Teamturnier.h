@@ -56,6 +56,10 @@ extern TObjectList<TTTTeam> Teamliste;
 // the working copies. Rebuilt by ErstelleTeampaarungen.
 extern TObjectList<TPaarung> Teampaarungsliste;
 
+// The pairings the table assignment works on: Teampaarungsliste in a team tournament, else
+// Paarungsliste.
+TObjectList<TPaarung>& PaarungslisteFuerTische();
+
 // Team names are compared trimmed of blanks and control characters, exact and case-sensitive.
 bool TeamExistiert(const std::string& name);
 // Position of the first team of that name, -1 when none.

@@ -74,21 +74,6 @@ TEST_F(TeampunkteTest, EmptyAggregateAveragesToZeroInsteadOfDividingByZero) {
     EXPECT_EQ(t.Differenz, 0.0);
 }
 
-TEST_F(TeampunkteTest, ComparesByAverageThenByPlayerCount) {
-    TTeampunkte hoch, niedrig, gross;
-    hoch.Gesamt = 5.5;
-    hoch.Anzahl = 1;
-    niedrig.Gesamt = 5.49;
-    niedrig.Anzahl = 9;
-    gross.Gesamt = 5.5;
-    gross.Anzahl = 2;
-    EXPECT_LT(VergleicheTeampunkte(hoch, niedrig), 0);
-    EXPECT_GT(VergleicheTeampunkte(niedrig, hoch), 0);
-    EXPECT_LT(VergleicheTeampunkte(gross, hoch), 0);
-    EXPECT_GT(VergleicheTeampunkte(hoch, gross), 0);
-    EXPECT_EQ(VergleicheTeampunkte(hoch, hoch), 0);
-}
-
 TEST_F(TeampunkteTest, RanksAveragesOutsideATeamTournament) {
     Neu(Ortswertung, "Nord", 30, 3);  // 10
     Neu(Ortswertung, "Sued", 22, 2);  // 11
