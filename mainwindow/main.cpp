@@ -1,6 +1,5 @@
-#include <cstdio>
+#include "mainwindow/ProgrammStart.h"
 
-int main() {
-    std::puts("Halvener Paarungs Programm: the main window is not built yet; nothing to show.");
-    return 0;
+int main(int argc, char** argv) {
+    return ProgrammStart(argc, argv);
 }
