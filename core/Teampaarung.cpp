@@ -109,6 +109,13 @@ bool PaareTeamsRekursiv(int i) {
 void UebernehmeTeampaarung() {
     PruefeTeamSpieltag();
     const auto r = static_cast<size_t>(AktuellerSpieltag);
+    // When the round is paired again, a member who gets no game this time must not keep the one
+    // of the earlier pairing: the teams are read back from the members right after.
+    for (auto& spieler : Spielerliste)
+        if (spieler->GetRundenAnzahl() >= AktuellerSpieltag) {
+            spieler->SetGegner(AktuellerSpieltag, -1);
+            spieler->SetTisch(AktuellerSpieltag, 0);
+        }
     for (auto& team : Teamliste) {
         const int partner = team->Gegner[0];
         team->Gegner[r] = IstPosition(partner) ? TeamAn(partner).Nummer : team->Nummer;

@@ -172,6 +172,30 @@ TEST_F(TeampaarungTest, CommitPairsMembersSlotAgainstSlotAtTheTeamsTable) {
     ASSERT_EQ(Teampaarungsliste.size(), 2u);
 }
 
+TEST_F(TeampaarungTest, PairingARoundAgainLeavesNoGameOfTheEarlierPairing) {
+    TischeZufaellig = false;
+    // C and D have a slot-3 member, A and B have none.
+    Aufstellung({{"A", 1}, {"B", 1}, {"C", 1}, {"D", 1}, {"C", 3}, {"D", 3}});
+    SetzeFesteTeampaarung(FindeTeam("A"), FindeTeam("B"));
+    SetzeFesteTeampaarung(FindeTeam("C"), FindeTeam("D"));
+    UebernehmeTeampaarung();
+    ASSERT_EQ(Spieler(5).GetGegner(1), 6);
+
+    VorbereitenTeampaarung();
+    SetzeFesteTeampaarung(FindeTeam("A"), FindeTeam("C"));
+    SetzeFesteTeampaarung(FindeTeam("B"), FindeTeam("D"));
+    UebernehmeTeampaarung();
+    EXPECT_EQ(Spieler(1).GetGegner(1), 3);
+    EXPECT_EQ(Spieler(5).GetGegner(1), -1);
+    EXPECT_EQ(Spieler(6).GetGegner(1), -1);
+    EXPECT_EQ(Spieler(5).GetTisch(1), 0);
+    EXPECT_EQ(Team("C").Gegner[1], Team("A").Nummer);
+    EXPECT_EQ(Team("D").Gegner[1], Team("B").Nummer);
+    ASSERT_EQ(Teampaarungsliste.size(), 2u);
+    EXPECT_EQ(Teampaarungsliste[0]->Name2, "C");
+    EXPECT_EQ(Teampaarungsliste[1]->Name2, "D");
+}
+
 TEST_F(TeampaarungTest, TeamPairedWithItselfGivesEveryMemberAByeAtTheTeamsTable) {
     TischeZufaellig = false;
     Aufstellung({{"A", 1}, {"A", 2}, {"B", 1}, {"C", 1}});
