@@ -95,8 +95,9 @@ bool TeamPaarungErlaubt(int i, int j);
 // On failure every pair it tied is untied again and it returns false.
 bool PaareTeamsRekursiv(int i);
 // Commits the found pairing for AktuellerSpieltag: the teams' opponents, the members' games,
-// the team pairings and their tables (with the table check of section 7). Throws TuvonError before
-// changing anything when the round cannot be recorded for teams.
+// the team pairings and their tables (with the table check of section 7). Every player's opponent
+// and table of the round are cleared first, so a round paired again keeps nothing of the earlier
+// pairing. Throws TuvonError before changing anything when the round cannot be recorded for teams.
 void UebernehmeTeampaarung();
 // Each team pairing's table becomes both teams' table of AktuellerSpieltag.
 void UebernehmeTeamTische();
