@@ -49,7 +49,6 @@ TDlgNeuerSpiel::TDlgNeuerSpiel(QWidget* parent) : QDialog(parent) {
     DlgOd.filter = "Armeebelegung (*.txt)|*.txt|Alle |*.*";
     DlgSd.defaultExtension = "txt";
     DlgSd.filter = "Armeebelegung|*.txt|Alle|*.*";
-    Guarded([this] { FormCreate(); });
 }
 
 void TDlgNeuerSpiel::ErzeugeSteuerelemente() {

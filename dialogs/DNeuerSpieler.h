@@ -34,6 +34,7 @@ public:
     static constexpr int NeuerSpieler = 1;
     static constexpr int SpielerBearbeiten = 2;
 
+    // Builds the controls; the window's creation step (FormCreate) is run by whoever creates it.
     explicit TDlgNeuerSpiel(QWidget* parent = nullptr);
 
     // Only the main window's archive command sets a mode from outside.

@@ -79,6 +79,7 @@ private slots:
         messages = std::make_unique<RecordingMessages>();
         dateien = std::make_unique<FakeFileDialogs>();
         dlg = std::make_unique<TDlgNeuerSpiel>();
+        dlg->FormCreate();
     }
 
     void cleanup() {
