@@ -148,6 +148,7 @@ TEST_F(WertungTest, AggregatesSumEveryPlayerIncludingDeletedOnes) {
     ASSERT_NE(klein, nullptr);
     EXPECT_EQ(klein->SummeSonstiges, 4);
     EXPECT_EQ(klein->SummeGesamt, 4) << "4.5 rounds to 4";
+    EXPECT_EQ(klein->Gesamt, 4.0) << "the rounded total, not the exact one";
     ASSERT_NE(Finde(Ortswertung, "Ulm"), nullptr);
     EXPECT_EQ(Finde(Ortswertung, "Ulm")->Anzahl, 2);
     const TTeampunkte* orks = Finde(Armeewertung, "Orks");
