@@ -8,6 +8,7 @@
 #include "platform/Guarded.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/QtZahlen.h"
+#include "server/ClientListe.h"
 #include "translation/Translate.h"
 
 #include <QCheckBox>
@@ -92,8 +93,7 @@ private:
     TDlgOptionen& dlg_;
 };
 
-TDlgOptionen::TDlgOptionen(ClientBenachrichtigung server, QWidget* parent)
-    : QDialog(parent), server_(std::move(server)) {
+TDlgOptionen::TDlgOptionen(QWidget* parent) : QDialog(parent) {
     setObjectName("DlgOptionen");
     SeitenAnlegen();
     Guarded([this] {
@@ -467,12 +467,12 @@ void TDlgOptionen::OKAnwenden() {
     if (runden >= 1 && runden <= HoechsteRundenAnzahl)
         RundenAnzahl = Teamturnier ? std::min(runden, TeamturnierRunden) : runden;
 
-    if (bSiegpunktmatrix->isChecked() != SiegpunktmatrixBenutzen && server_.ClientsNeedMatrix)
-        server_.ClientsNeedMatrix();
-    if ((cbFairplayProSpiel->isChecked() != FairplayProSpiel ||
-         cbSzenarioEingabe->isChecked() != SzenarioEingabe) &&
-        server_.ClientsNeedOptions)
-        server_.ClientsNeedOptions();
+    // The result server's clients receive what changed with their next fetch.
+    if (bSiegpunktmatrix->isChecked() != SiegpunktmatrixBenutzen)
+        ClientsNeedMatrix();
+    if (cbFairplayProSpiel->isChecked() != FairplayProSpiel ||
+        cbSzenarioEingabe->isChecked() != SzenarioEingabe)
+        ClientsNeedOptions();
 
     SiegpunktmatrixBenutzen = bSiegpunktmatrix->isChecked();
     FairplayProSpiel = cbFairplayProSpiel->isChecked();

@@ -7,8 +7,6 @@
 // file and applies it as OK does.
 #include <QDialog>
 
-#include <functional>
-
 class GanzzahlFeld;
 class NeutralSeite;
 class QAbstractButton;
@@ -25,13 +23,6 @@ class QTabWidget;
 enum class ConfigFeld;
 enum class ConfigListe;
 
-// The result server's client list: the clients receive the matrix or the two result-entry
-// options again with their next fetch.
-struct ClientBenachrichtigung {
-    std::function<void()> ClientsNeedMatrix;
-    std::function<void()> ClientsNeedOptions;
-};
-
 // The highest number of rounds the dialog accepts; a team tournament keeps at most five.
 constexpr int HoechsteRundenAnzahl = 99;
 constexpr int TeamturnierRunden = 5;
@@ -41,7 +32,7 @@ class TDlgOptionen : public QDialog {
 public:
     // Registers the texts, loads "Config.dat" when it exists and applies the controls as OK does.
     // A damaged file is reported and the rest of this is skipped.
-    explicit TDlgOptionen(ClientBenachrichtigung server, QWidget* parent = nullptr);
+    explicit TDlgOptionen(QWidget* parent = nullptr);
 
     static void TexteRegistrieren();
 
@@ -72,8 +63,6 @@ private:
     QAbstractButton* Schalter(ConfigFeld feld) const;
     GanzzahlFeld* Zahlfeld(ConfigFeld feld) const;
     NeutralSeite* Seite(ConfigListe liste) const;
-
-    ClientBenachrichtigung server_;
 
     QMenuBar* Paarungsmenue = nullptr;
     QMenu* Datei1 = nullptr;

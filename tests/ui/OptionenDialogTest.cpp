@@ -5,6 +5,7 @@
 #include "core/Siegpunktmatrix.h"
 #include "dialogs/DOptionen.h"
 #include "platform/Cp1252.h"
+#include "server/ClientListe.h"
 #include "translation/Translate.h"
 
 #include <QAction>
@@ -60,13 +61,11 @@ class OptionenDialogTest : public QObject {
 
     std::unique_ptr<TempDir> dir_;
     std::unique_ptr<RecordingMessages> messages_;
-    int matrixHinweise_ = 0;
-    int optionsHinweise_ = 0;
+    TSimpleClient* client_ = nullptr;
 
-    std::unique_ptr<TDlgOptionen> Erzeugen() {
-        return std::make_unique<TDlgOptionen>(
-            ClientBenachrichtigung{[this] { ++matrixHinweise_; }, [this] { ++optionsHinweise_; }});
-    }
+    std::unique_ptr<TDlgOptionen> Erzeugen() { return std::make_unique<TDlgOptionen>(); }
+    // A connected client that has fetched everything.
+    void ClientHatAllesGeholt() { client_->NeedsMatrix = client_->NeedsOptions = false; }
     template <class T> static T* W(QWidget* dlg, const char* name) {
         T* widget = dlg->findChild<T*>(name);
         if (!widget)
@@ -82,7 +81,9 @@ private slots:
         dir_ = std::make_unique<TempDir>();
         ProgrammVerzeichnis = dir_->path().string();
         messages_ = std::make_unique<RecordingMessages>();
-        matrixHinweise_ = optionsHinweise_ = 0;
+        Clientliste.push_back(std::make_unique<TSimpleClient>());
+        client_ = Clientliste.back().get();
+        ClientHatAllesGeholt();
     }
     void cleanup() {
         messages_.reset();
@@ -110,7 +111,7 @@ private slots:
         QCOMPARE(MalGegenSelbeArmee, 2);
         QCOMPARE(Toleranzen[2], 0);
         QCOMPARE(FaktorQuiz, 1.0);
-        QCOMPARE(matrixHinweise_ + optionsHinweise_, 0);
+        QVERIFY(!client_->NeedsMatrix && !client_->NeedsOptions);
         QVERIFY(messages_->shown.empty());
         QVERIFY(!std::filesystem::exists(*dir_ / "Config.dat"));
     }
@@ -269,37 +270,46 @@ private slots:
         QCOMPARE(FaktorArmee, 1.0);
         QCOMPARE(RundenAnzahl, 5);
         QVERIFY(!DruckMitSpielernummer && !SiegpunktmatrixBenutzen);
-        QCOMPARE(matrixHinweise_, 0);
+        QVERIFY(!client_->NeedsMatrix);
     }
 
     void okNotifiesTheClientsExactlyWhenTheirOptionsChange() {
         auto dlg = Erzeugen();
         dlg->show();
         Ok(dlg.get());
-        QCOMPARE(matrixHinweise_ + optionsHinweise_, 0);
+        QVERIFY(!client_->NeedsMatrix && !client_->NeedsOptions);
 
         dlg->show();
         W<QCheckBox>(dlg.get(), "bSiegpunktmatrix")->setChecked(true);
-        W<QCheckBox>(dlg.get(), "cbFairplayProSpiel")->setChecked(false);
+        Ok(dlg.get());
+        QVERIFY(client_->NeedsMatrix && !client_->NeedsOptions);
+        QVERIFY(SiegpunktmatrixBenutzen);
+
+        ClientHatAllesGeholt();
+        dlg->show();
         W<QCheckBox>(dlg.get(), "cbSzenarioEingabe")->setChecked(false);
         Ok(dlg.get());
-        QCOMPARE(matrixHinweise_, 1);
-        QCOMPARE(optionsHinweise_, 1);
-        QVERIFY(SiegpunktmatrixBenutzen && !FairplayProSpiel && !SzenarioEingabe);
+        QVERIFY(!client_->NeedsMatrix && client_->NeedsOptions);
+        QVERIFY(!SzenarioEingabe && FairplayProSpiel);
 
+        ClientHatAllesGeholt();
         dlg->show();
+        W<QCheckBox>(dlg.get(), "cbFairplayProSpiel")->setChecked(false);
         W<QCheckBox>(dlg.get(), "cbDruckMitSpielernummer")->setChecked(true);
         Ok(dlg.get());
-        QCOMPARE(matrixHinweise_, 1);
-        QCOMPARE(optionsHinweise_, 1);
-        QVERIFY(DruckMitSpielernummer);
+        QVERIFY(client_->NeedsOptions && !FairplayProSpiel && DruckMitSpielernummer);
+
+        ClientHatAllesGeholt();
+        dlg->show();
+        W<QCheckBox>(dlg.get(), "cbDruckMitSpielernummer")->setChecked(false);
+        Ok(dlg.get());
+        QVERIFY(!client_->NeedsMatrix && !client_->NeedsOptions);
 
         // Cancel applies nothing.
         dlg->show();
         W<QCheckBox>(dlg.get(), "cbSzenarioEingabe")->setChecked(true);
         QTest::mouseClick(W<QPushButton>(dlg.get(), "Abbrechen"), Qt::LeftButton);
-        QVERIFY(!SzenarioEingabe);
-        QCOMPARE(optionsHinweise_, 1);
+        QVERIFY(!SzenarioEingabe && !client_->NeedsOptions);
     }
 
     void neutralListsFollowTheBoxesOnOk() {
