@@ -20,7 +20,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShowEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -32,14 +31,8 @@ QString Text(int id) {
     return Qs(GetTranslation(Abschnitt, id));
 }
 
-template <class T> T* Neu(QWidget* parent, const char* name) {
-    auto* widget = new T(parent);
-    widget->setObjectName(name);
-    return widget;
-}
-
 QLineEdit* Eingabe(QWidget* parent, const char* name, const char* text) {
-    auto* edit = Neu<QLineEdit>(parent, name);
+    auto* edit = NeuesElement<QLineEdit>(parent, name);
     edit->setText(text);
     return edit;
 }
@@ -93,7 +86,7 @@ private:
     TDlgOptionen& dlg_;
 };
 
-TDlgOptionen::TDlgOptionen(QWidget* parent) : QDialog(parent) {
+TDlgOptionen::TDlgOptionen(QWidget* parent) : TFormDialog(parent) {
     setObjectName("DlgOptionen");
     SeitenAnlegen();
     Guarded([this] {
@@ -104,7 +97,7 @@ TDlgOptionen::TDlgOptionen(QWidget* parent) : QDialog(parent) {
 }
 
 void TDlgOptionen::SeitenAnlegen() {
-    Paarungsmenue = Neu<QMenuBar>(this, "Paarungsmenue");
+    Paarungsmenue = NeuesElement<QMenuBar>(this, "Paarungsmenue");
     Datei1 = Paarungsmenue->addMenu(QString());
     Datei1->setObjectName("Datei1");
     AlsStandardSpeichern1 = Datei1->addAction(QString());
@@ -115,7 +108,7 @@ void TDlgOptionen::SeitenAnlegen() {
             &TDlgOptionen::AlsStandardSpeichern1Click);
     connect(StandardLaden1, &QAction::triggered, this, &TDlgOptionen::StandardLaden1Click);
 
-    PageControl1 = Neu<QTabWidget>(this, "PageControl1");
+    PageControl1 = NeuesElement<QTabWidget>(this, "PageControl1");
     PageControl1->addTab(OptionSeite(), QString());
     PageControl1->addTab(PunkteSeite(), QString());
     tbOrte = new NeutralSeite({"lbBeruecksichtigt", "lbNeutral", "btToRight", "btToLeft"}, this);
@@ -131,9 +124,9 @@ void TDlgOptionen::SeitenAnlegen() {
     PageControl1->addTab(TabSheet3, QString());
     PageControl1->addTab(ErgebnisSeite(), QString());
 
-    OK = Neu<QPushButton>(this, "OK");
+    OK = NeuesElement<QPushButton>(this, "OK");
     OK->setDefault(true);
-    Abbrechen = Neu<QPushButton>(this, "Abbrechen");
+    Abbrechen = NeuesElement<QPushButton>(this, "Abbrechen");
     connect(OK, &QPushButton::clicked, this, &TDlgOptionen::OKClick);
     connect(Abbrechen, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -148,37 +141,37 @@ void TDlgOptionen::SeitenAnlegen() {
 }
 
 QWidget* TDlgOptionen::OptionSeite() {
-    auto* seite = Neu<QWidget>(this, "TabSheet1");
-    cbArmeen = Neu<QCheckBox>(seite, "cbArmeen");
-    cbGleiche = Neu<QCheckBox>(seite, "cbGleiche");
-    cbOrte = Neu<QCheckBox>(seite, "cbOrte");
-    cbGleicheArmeen = Neu<QCheckBox>(seite, "cbGleicheArmeen");
-    cbTeams = Neu<QCheckBox>(seite, "cbTeams");
+    auto* seite = NeuesElement<QWidget>(this, "TabSheet1");
+    cbArmeen = NeuesElement<QCheckBox>(seite, "cbArmeen");
+    cbGleiche = NeuesElement<QCheckBox>(seite, "cbGleiche");
+    cbOrte = NeuesElement<QCheckBox>(seite, "cbOrte");
+    cbGleicheArmeen = NeuesElement<QCheckBox>(seite, "cbGleicheArmeen");
+    cbTeams = NeuesElement<QCheckBox>(seite, "cbTeams");
     for (QCheckBox* regel : {cbArmeen, cbGleiche, cbOrte, cbGleicheArmeen, cbTeams})
         regel->setChecked(true);
-    EArmeen = new GanzzahlFeld(Neu<QLineEdit>(seite, "EArmeen"), 0);
-    EGleiche = new GanzzahlFeld(Neu<QLineEdit>(seite, "EGleiche"), 0);
-    EOrte = new GanzzahlFeld(Neu<QLineEdit>(seite, "EOrte"), 0);
-    EGleicheArmeen = new GanzzahlFeld(Neu<QLineEdit>(seite, "EGleicheArmeen"), 0);
-    ETeams = new GanzzahlFeld(Neu<QLineEdit>(seite, "ETeams"), 0);
+    EArmeen = new GanzzahlFeld(NeuesElement<QLineEdit>(seite, "EArmeen"), 0);
+    EGleiche = new GanzzahlFeld(NeuesElement<QLineEdit>(seite, "EGleiche"), 0);
+    EOrte = new GanzzahlFeld(NeuesElement<QLineEdit>(seite, "EOrte"), 0);
+    EGleicheArmeen = new GanzzahlFeld(NeuesElement<QLineEdit>(seite, "EGleicheArmeen"), 0);
+    ETeams = new GanzzahlFeld(NeuesElement<QLineEdit>(seite, "ETeams"), 0);
     ETimesAgainstArmy =
-        new GanzzahlFeld(Neu<QLineEdit>(seite, "ETimesAgainstArmy"), 2, {1, 4, true});
-    Label5 = Neu<QLabel>(seite, "Label5");
+        new GanzzahlFeld(NeuesElement<QLineEdit>(seite, "ETimesAgainstArmy"), 2, {1, 4, true});
+    Label5 = NeuesElement<QLabel>(seite, "Label5");
 
-    RadioGroup2 = Neu<QGroupBox>(seite, "RadioGroup2");
-    rbArmeebewertung = Neu<QRadioButton>(RadioGroup2, "rbArmeebewertung");
-    rbZufaellig = Neu<QRadioButton>(RadioGroup2, "rbZufaellig");
+    RadioGroup2 = NeuesElement<QGroupBox>(seite, "RadioGroup2");
+    rbArmeebewertung = NeuesElement<QRadioButton>(RadioGroup2, "rbArmeebewertung");
+    rbZufaellig = NeuesElement<QRadioButton>(RadioGroup2, "rbZufaellig");
     rbArmeebewertung->setChecked(true);
     auto* ersteRunde = new QVBoxLayout(RadioGroup2);
     ersteRunde->addWidget(rbArmeebewertung);
     ersteRunde->addWidget(rbZufaellig);
 
-    cbTeamTurnier = Neu<QCheckBox>(seite, "cbTeamTurnier");
-    cbPaarungshilfe = Neu<QCheckBox>(seite, "cbPaarungshilfe");
-    lbRundenanzahl = Neu<QLabel>(seite, "lbRundenanzahl");
-    ERundenAnzahl = new GanzzahlFeld(Neu<QLineEdit>(seite, "ERundenAnzahl"), 5,
+    cbTeamTurnier = NeuesElement<QCheckBox>(seite, "cbTeamTurnier");
+    cbPaarungshilfe = NeuesElement<QCheckBox>(seite, "cbPaarungshilfe");
+    lbRundenanzahl = NeuesElement<QLabel>(seite, "lbRundenanzahl");
+    ERundenAnzahl = new GanzzahlFeld(NeuesElement<QLineEdit>(seite, "ERundenAnzahl"), 5,
                                      {1, HoechsteRundenAnzahl, true});
-    cbGruppen = Neu<QCheckBox>(seite, "cbGruppen");
+    cbGruppen = NeuesElement<QCheckBox>(seite, "cbGruppen");
 
     auto* malGegenArmee = new QHBoxLayout;
     malGegenArmee->addWidget(cbGleicheArmeen);
@@ -207,30 +200,30 @@ QWidget* TDlgOptionen::OptionSeite() {
 }
 
 QWidget* TDlgOptionen::PunkteSeite() {
-    auto* seite = Neu<QWidget>(this, "TabSheet2");
-    cbTunierpunkte = Neu<QCheckBox>(seite, "cbTunierpunkte");
+    auto* seite = NeuesElement<QWidget>(this, "TabSheet2");
+    cbTunierpunkte = NeuesElement<QCheckBox>(seite, "cbTunierpunkte");
     cbTunierpunkte->setChecked(true);
     // The round points always count; the box exists for "Config.dat" only.
     connect(cbTunierpunkte, &QCheckBox::toggled, this, [this](bool an) {
         if (!an)
             cbTunierpunkte->setChecked(true);
     });
-    cbArmeebewertung = Neu<QCheckBox>(seite, "cbArmeebewertung");
+    cbArmeebewertung = NeuesElement<QCheckBox>(seite, "cbArmeebewertung");
     cbArmeebewertung->setChecked(true);
     auto* art = new QWidget(seite);
-    rbKlassisch = Neu<QRadioButton>(art, "rbKlassisch");
-    rbVergleichend = Neu<QRadioButton>(art, "rbVergleichend");
+    rbKlassisch = NeuesElement<QRadioButton>(art, "rbKlassisch");
+    rbVergleichend = NeuesElement<QRadioButton>(art, "rbVergleichend");
     rbKlassisch->setChecked(true);
     auto* artLayout = new QHBoxLayout(art);
     artLayout->setContentsMargins(20, 0, 0, 0);
     artLayout->addWidget(rbKlassisch);
     artLayout->addWidget(rbVergleichend);
     artLayout->addStretch();
-    cbBemalung = Neu<QCheckBox>(seite, "cbBemalung");
-    cbQuiz = Neu<QCheckBox>(seite, "cbQuiz");
-    cbFairplay = Neu<QCheckBox>(seite, "cbFairplay");
-    cbSonstiges = Neu<QCheckBox>(seite, "cbSonstiges");
-    cbSzenario = Neu<QCheckBox>(seite, "cbSzenario");
+    cbBemalung = NeuesElement<QCheckBox>(seite, "cbBemalung");
+    cbQuiz = NeuesElement<QCheckBox>(seite, "cbQuiz");
+    cbFairplay = NeuesElement<QCheckBox>(seite, "cbFairplay");
+    cbSonstiges = NeuesElement<QCheckBox>(seite, "cbSonstiges");
+    cbSzenario = NeuesElement<QCheckBox>(seite, "cbSzenario");
     EProzentTurnier = Eingabe(seite, "EProzentTurnier", "100");
     EProzentArmee = Eingabe(seite, "EProzentArmee", "100");
     EProzentBemalung = Eingabe(seite, "EProzentBemalung", "100");
@@ -259,11 +252,11 @@ QWidget* TDlgOptionen::PunkteSeite() {
 }
 
 QWidget* TDlgOptionen::ErgebnisSeite() {
-    auto* seite = Neu<QWidget>(this, "tbErgebniseingabe");
-    bSiegpunktmatrix = Neu<QCheckBox>(seite, "bSiegpunktmatrix");
-    cbFairplayProSpiel = Neu<QCheckBox>(seite, "cbFairplayProSpiel");
-    cbSzenarioEingabe = Neu<QCheckBox>(seite, "cbSzenarioEingabe");
-    cbDruckMitSpielernummer = Neu<QCheckBox>(seite, "cbDruckMitSpielernummer");
+    auto* seite = NeuesElement<QWidget>(this, "tbErgebniseingabe");
+    bSiegpunktmatrix = NeuesElement<QCheckBox>(seite, "bSiegpunktmatrix");
+    cbFairplayProSpiel = NeuesElement<QCheckBox>(seite, "cbFairplayProSpiel");
+    cbSzenarioEingabe = NeuesElement<QCheckBox>(seite, "cbSzenarioEingabe");
+    cbDruckMitSpielernummer = NeuesElement<QCheckBox>(seite, "cbDruckMitSpielernummer");
     auto* layout = new QVBoxLayout(seite);
     for (QCheckBox* box :
          {bSiegpunktmatrix, cbFairplayProSpiel, cbSzenarioEingabe, cbDruckMitSpielernummer})
@@ -358,12 +351,6 @@ void TDlgOptionen::TexteUebersetzen() {
     cbSzenarioEingabe->setText(Text(38));
     cbDruckMitSpielernummer->setText(Text(39));
     bSiegpunktmatrix->setText(Text(40));
-}
-
-void TDlgOptionen::showEvent(QShowEvent* event) {
-    if (!event->spontaneous())
-        Guarded([this] { FormShow(); });
-    QDialog::showEvent(event);
 }
 
 void TDlgOptionen::FormShow() {

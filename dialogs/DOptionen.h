@@ -5,7 +5,7 @@
 // the options: showing loads the controls from the option state, OK writes them back. Its menu
 // saves the controls as "Config.dat" and loads them from there; creating the dialog loads that
 // file and applies it as OK does.
-#include <QDialog>
+#include "dialogs/FormDialog.h"
 
 class GanzzahlFeld;
 class NeutralSeite;
@@ -27,7 +27,7 @@ enum class ConfigListe;
 constexpr int HoechsteRundenAnzahl = 99;
 constexpr int TeamturnierRunden = 5;
 
-class TDlgOptionen : public QDialog {
+class TDlgOptionen : public TFormDialog {
     Q_OBJECT
 public:
     // Registers the texts, loads "Config.dat" when it exists and applies the controls as OK does.
@@ -38,16 +38,13 @@ public:
 
     // Runs on every showing: texts, value lists completed from the players, controls loaded
     // from the option state.
-    void FormShow();
+    void FormShow() override;
     // Writes the controls into the option state; a percent weight that is not a number ends it
     // with a conversion error, what came before staying written.
     void OKAnwenden();
     // The menu commands; errors are shown.
     void StandardLaden1Click();
     void AlsStandardSpeichern1Click();
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     class ConfigAdapter;

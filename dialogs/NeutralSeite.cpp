@@ -1,8 +1,8 @@
 #include "dialogs/NeutralSeite.h"
 
+#include "dialogs/Textvergleich.h"
 #include "platform/qt/QtText.h"
 
-#include <QCollator>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -109,10 +109,8 @@ void ErgaenzeWert(std::vector<std::string>& beruecksichtigt,
 }
 
 void SortiereListe(std::vector<std::string>& liste) {
-    QCollator vergleich;
-    vergleich.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(liste.begin(), liste.end(), [&](const std::string& a, const std::string& b) {
-        return vergleich.compare(Qs(a), Qs(b)) < 0;
+    std::stable_sort(liste.begin(), liste.end(), [](const std::string& a, const std::string& b) {
+        return VergleicheOhneFall(Qs(a), Qs(b)) < 0;
     });
 }
 

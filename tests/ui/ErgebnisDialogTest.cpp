@@ -1,0 +1,338 @@
+#include "CoreState.h"
+#include "RecordingMessages.h"
+#include "core/Data.h"
+#include "core/Paarungen.h"
+#include "core/Siegpunktmatrix.h"
+#include "dialogs/DErgebnisse.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+void Spieler(int nummer, const char* vorname, const char* name) {
+    auto s = std::make_unique<TSpieler>();
+    s->Startnummer = nummer;
+    s->Vorname = vorname;
+    s->Name = name;
+    Spielerliste.push_back(std::move(s));
+}
+
+void Paare(int a, int b, int tisch) {
+    FindeSpieler(a)->SetGegner(AktuellerSpieltag, b);
+    FindeSpieler(b)->SetGegner(AktuellerSpieltag, a);
+    FindeSpieler(a)->SetTisch(AktuellerSpieltag, tisch);
+    FindeSpieler(b)->SetTisch(AktuellerSpieltag, tisch);
+}
+
+TPaarung* PaarungVon(int nummer) {
+    return FindePaarungVonSpieler(nummer);
+}
+
+// Three games of round 2: Zoe-Yann, Anna-Bert (already entered earlier), Carl-Dora.
+void DreiSpiele() {
+    AktuellerSpieltag = 2;
+    Spieler(1, "Zoe", "Zander");
+    Spieler(2, "Yann", "Yilmaz");
+    Spieler(3, "Anna", "Arndt");
+    Spieler(4, "Bert", "Brandt");
+    Spieler(5, "Carl", "Claus");
+    Spieler(6, "Dora", "Dorn");
+    Paare(1, 2, 1);
+    Paare(3, 4, 2);
+    Paare(5, 6, 3);
+    FindeSpieler(3)->SetPunkte(2, 12);
+    FindeSpieler(4)->SetPunkte(2, 4);
+    FindeSpieler(3)->SetSiegpunkte(2, 900);
+    FindeSpieler(4)->SetSiegpunkte(2, 100);
+    ErstellePaarungsliste();
+    PaarungVon(3)->Eingegeben = true;
+}
+
+// What the result server does when a client sends a result: working copies, the two flags and
+// both players, as one unit.
+void ClientSendet(int nummer, int p1, int p2, int s1, int s2) {
+    TPaarung* p = PaarungVon(nummer);
+    p->Ergebnis1.Punkte = p1;
+    p->Ergebnis2.Punkte = p2;
+    p->Ergebnis1.Siegpunkte = s1;
+    p->Ergebnis2.Siegpunkte = s2;
+    p->Eingegeben = true;
+    p->VomClient = true;
+    p->SchreibeErgebnis();
+}
+
+QStringList Zeilen(QListWidget* box) {
+    QStringList zeilen;
+    for (int i = 0; i < box->count(); ++i)
+        zeilen << box->item(i)->text();
+    return zeilen;
+}
+
+} // namespace
+
+class ErgebnisDialogTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<RecordingMessages> messages_;
+    std::unique_ptr<TDlgErgebnisse> dlg_;
+
+    template <class T> T* W(const char* name) {
+        T* widget = dlg_->findChild<T*>(name);
+        if (!widget)
+            qFatal("control %s missing", name);
+        return widget;
+    }
+    QListWidget* Liste() { return W<QListWidget>("lbErgebnisse"); }
+    void Tippe(const char* edit, const char* text) {
+        auto* e = W<QLineEdit>(edit);
+        e->selectAll();
+        QTest::keyClicks(e, text);
+    }
+    void Klick(const char* knopf) { QTest::mouseClick(W<QPushButton>(knopf), Qt::LeftButton); }
+    void WaehleZeile(int zeile) {
+        QListWidget* box = Liste();
+        QTest::mouseClick(box->viewport(), Qt::LeftButton, {},
+                          box->visualItemRect(box->item(zeile)).center());
+    }
+
+private slots:
+    void init() {
+        ResetCoreState();
+        messages_ = std::make_unique<RecordingMessages>();
+        dlg_ = std::make_unique<TDlgErgebnisse>();
+        DreiSpiele();
+    }
+    void cleanup() {
+        dlg_.reset();
+        messages_.reset();
+    }
+
+    void showsEveryPairingSortedByItsLine() {
+        dlg_->show();
+        QCOMPARE(dlg_->windowTitle(), QString("Ergebnisse des 2. Spiels"));
+        QCOMPARE(Zeilen(Liste()), QStringList({"Anna Arndt - Bert Brandt : 12:4 (900:100)",
+                                               "Carl Claus - Dora Dorn : 0:0 (0:0)",
+                                               "Zoe Zander - Yann Yilmaz : 0:0 (0:0)"}));
+        QCOMPARE(Liste()->currentRow(), 0);
+        QCOMPARE(W<QLabel>("lbSpieler1")->text(), QString("Anna Arndt(3)"));
+        QCOMPARE(W<QLabel>("lbSpieler2")->text(), QString("Bert Brandt(4)"));
+        QCOMPARE(W<QLineEdit>("EPkt1")->text(), QString("12"));
+        QCOMPARE(W<QLineEdit>("ESpkt2")->text(), QString("100"));
+        QCOMPARE(W<QLabel>("Label3")->text(), QString("Siegpunkte"));
+        QCOMPARE(W<QPushButton>("btnAusblenden")->text(),
+                 QString("Bereits eingegebene Spiele ausblenden"));
+
+        // Tab order: search, victory points, points, fair play, scenario, side 1 before 2.
+        QWidget* w = W<QLineEdit>("ESpielerNr");
+        QStringList folge;
+        for (int i = 0; i < 9; ++i) {
+            folge << w->objectName();
+            w = w->nextInFocusChain();
+            while (w->focusPolicy() != Qt::StrongFocus && w->focusPolicy() != Qt::TabFocus &&
+                   w != W<QLineEdit>("ESpielerNr"))
+                w = w->nextInFocusChain();
+        }
+        QCOMPARE(folge, QStringList({"ESpielerNr", "ESPkt1", "ESpkt2", "EPkt1", "EPkt2", "EFair1",
+                                     "EFair2", "ESzenario1", "ESzenario2"}));
+    }
+
+    void editsChangeTheWorkingCopyAndOkStoresAndMarksEntered() {
+        dlg_->show();
+        WaehleZeile(2); // Zoe - Yann
+        Tippe("ESPkt1", "1200");
+        Tippe("ESpkt2", "300");
+        Tippe("EPkt1", "14");
+        Tippe("EPkt2", "2");
+        Tippe("EFair1", "3");
+        Tippe("ESzenario2", "5");
+        TPaarung* p = PaarungVon(1);
+        QVERIFY(p->Geaendert);
+        QCOMPARE(p->Ergebnis1.Siegpunkte, 1200);
+        QCOMPARE(p->Ergebnis2.Szenariopunkte, 5);
+        QCOMPARE(Liste()->item(2)->text(), QString("Zoe Zander - Yann Yilmaz : 14:2 (1200:300)"));
+        QCOMPARE(Liste()->currentRow(), 2);
+        QCOMPARE(FindeSpieler(1)->GetPunkte(2), 0); // not yet with the players
+
+        // Letters in a points edit change nothing and mark nothing.
+        WaehleZeile(1); // Carl - Dora
+        Tippe("EPkt1", "x7");
+        QVERIFY(!PaarungVon(5)->Geaendert);
+        QCOMPARE(Liste()->item(1)->text(), QString("Carl Claus - Dora Dorn : 0:0 (0:0)"));
+        QCOMPARE(W<QLineEdit>("EPkt1")->text(), QString("x7"));
+
+        Klick("OKBtn");
+        QVERIFY(!dlg_->isVisible());
+        QVERIFY(p->Eingegeben && !p->Geaendert);
+        QVERIFY(!PaarungVon(5)->Eingegeben);
+        const TSpieler* zoe = FindeSpieler(1);
+        const TSpieler* yann = FindeSpieler(2);
+        QCOMPARE(zoe->GetPunkte(2), 14);
+        QCOMPARE(zoe->GetSiegpunkte(2), 1200);
+        QCOMPARE(zoe->GetFairplay(2), 3);
+        QCOMPARE(yann->GetPunkte(2), 2);
+        QCOMPARE(yann->GetSzenariopunkte(2), 5);
+        QCOMPARE(yann->GetGegner(2), 1);
+        QCOMPARE(zoe->GetTisch(2), 1);
+    }
+
+    void cancelRevertsChangedPairingsToThePlayers() {
+        dlg_->show();
+        Tippe("EPkt1", "3"); // Anna - Bert, stored 12:4
+        Tippe("ESPkt1", "50");
+        QCOMPARE(PaarungVon(3)->Ergebnis1.Punkte, 3);
+        QTest::keyClick(dlg_.get(), Qt::Key_Escape);
+        QVERIFY(!dlg_->isVisible());
+        QCOMPARE(PaarungVon(3)->Ergebnis1.Punkte, 12);
+        QCOMPARE(PaarungVon(3)->Ergebnis1.Siegpunkte, 900);
+        QVERIFY(!PaarungVon(3)->Geaendert);
+        QCOMPARE(FindeSpieler(3)->GetPunkte(2), 12);
+        dlg_->show();
+        QCOMPARE(Liste()->item(0)->text(), QString("Anna Arndt - Bert Brandt : 12:4 (900:100)"));
+    }
+
+    void matrixTurnsVictoryPointsIntoPoints() {
+        SiegpunktmatrixBenutzen = true;
+        Siegpunktmatrix.clear();
+        for (auto [von, sieger, verlierer] : {std::tuple{0, 10, 6}, {500, 13, 3}}) {
+            Siegpunktmatrix.push_back(std::make_unique<TSiegIntervall>());
+            Siegpunktmatrix.back()->Von = von;
+            Siegpunktmatrix.back()->Sieger = sieger;
+            Siegpunktmatrix.back()->Verlierer = verlierer;
+        }
+        dlg_->show();
+        QCOMPARE(W<QLineEdit>("EPkt1")->focusPolicy(), Qt::ClickFocus);
+        WaehleZeile(1); // Carl - Dora
+        TPaarung* p = PaarungVon(5);
+        Tippe("ESPkt1", "700");
+        QCOMPARE(p->Ergebnis1.Punkte, 13);
+        QCOMPARE(p->Ergebnis2.Punkte, 3);
+        Tippe("ESpkt2", "700");
+        // A tie: side 2 takes the winner's points of the row for difference 0.
+        QCOMPARE(p->Ergebnis2.Punkte, 10);
+        QCOMPARE(p->Ergebnis1.Punkte, 6);
+        QCOMPARE(W<QLineEdit>("EPkt2")->text(), QString("10"));
+        QCOMPARE(Liste()->item(1)->text(), QString("Carl Claus - Dora Dorn : 6:10 (700:700)"));
+        Tippe("ESpkt2", "1300");
+        QCOMPARE(p->Ergebnis2.Punkte, 13);
+        QCOMPARE(p->Ergebnis1.Punkte, 3);
+
+        // Letters in a victory-point edit keep the value but the points are looked up again.
+        Siegpunktmatrix.clear();
+        Tippe("ESPkt1", "abc");
+        QCOMPARE(p->Ergebnis1.Siegpunkte, 700);
+        QCOMPARE(p->Ergebnis1.Punkte, 0);
+        QCOMPARE(p->Ergebnis2.Punkte, 0);
+        Klick("OKBtn");
+        QCOMPARE(FindeSpieler(6)->GetPunkte(2), 0);
+        QCOMPARE(FindeSpieler(6)->GetSiegpunkte(2), 1300);
+    }
+
+    void searchSelectsTheFirstGameOfTheNumber() {
+        dlg_->show();
+        Tippe("ESpielerNr", "6");
+        QCOMPARE(Liste()->currentRow(), 1);
+        QCOMPARE(W<QLabel>("lbSpieler2")->text(), QString("Dora Dorn(6)"));
+        for (const char* nichts : {"9", "", "x"}) {
+            Tippe("ESpielerNr", nichts);
+            QCOMPARE(Liste()->currentRow(), 1);
+        }
+    }
+
+    void toggleHidesEnteredGamesAndAReshowHonoursIt() {
+        dlg_->show();
+        // A change to an entered game that the toggle then hides is still stored at OK.
+        Tippe("EPkt2", "5"); // Anna - Bert
+        Klick("btnAusblenden");
+        QVERIFY(dlg_->NurOffeneAnzeigen());
+        QCOMPARE(W<QPushButton>("btnAusblenden")->text(),
+                 QString("Bereits eingegebene Spieler einblenden"));
+        QCOMPARE(Zeilen(Liste()), QStringList({"Carl Claus - Dora Dorn : 0:0 (0:0)",
+                                               "Zoe Zander - Yann Yilmaz : 0:0 (0:0)"}));
+        QCOMPARE(W<QLabel>("lbSpieler1")->text(), QString("Carl Claus(5)"));
+        Tippe("ESpkt2", "800");
+        Klick("OKBtn");
+        QCOMPARE(FindeSpieler(4)->GetPunkte(2), 5);
+        QCOMPARE(FindeSpieler(6)->GetSiegpunkte(2), 800);
+        QVERIFY(!PaarungVon(3)->Geaendert);
+
+        dlg_->show();
+        QVERIFY(dlg_->NurOffeneAnzeigen());
+        QCOMPARE(Liste()->count(), 1);
+        QCOMPARE(W<QPushButton>("btnAusblenden")->text(),
+                 QString("Bereits eingegebene Spieler einblenden"));
+        Klick("btnAusblenden");
+        QCOMPARE(Liste()->count(), 3);
+        QCOMPARE(W<QPushButton>("btnAusblenden")->text(),
+                 QString("Bereits eingegebene Spieler ausblenden"));
+    }
+
+    void aHiddenChangeIsRevertedOnCancel() {
+        dlg_->show();
+        Tippe("ESpielerNr", "1");
+        Tippe("EPkt1", "7");
+        PaarungVon(1)->Eingegeben = true;
+        Klick("btnAusblenden");
+        QCOMPARE(Liste()->count(), 1);
+        Klick("CancelBtn");
+        QCOMPARE(PaarungVon(1)->Ergebnis1.Punkte, 0);
+        QVERIFY(!PaarungVon(1)->Geaendert);
+    }
+
+    void aClientResultArrivingWhileOpenIsKept() {
+        dlg_->show();
+        Tippe("ESpielerNr", "1");
+        Tippe("EPkt1", "2");
+        Tippe("ESpielerNr", "5");
+        Tippe("EPkt1", "1");
+        // The dialog does not see the client's result and goes on typing into the old values.
+        ClientSendet(5, 13, 3, 800, 100);
+        Tippe("EPkt2", "7");
+        Klick("OKBtn");
+        // The client's result stands; the organiser's other edit is stored.
+        QCOMPARE(FindeSpieler(5)->GetPunkte(2), 13);
+        QCOMPARE(FindeSpieler(6)->GetPunkte(2), 3);
+        QCOMPARE(FindeSpieler(6)->GetSiegpunkte(2), 100);
+        QCOMPARE(FindeSpieler(1)->GetPunkte(2), 2);
+        QVERIFY(PaarungVon(5)->Eingegeben);
+
+        // Cancel does not revert it either.
+        dlg_->show();
+        QVERIFY(!PaarungVon(5)->VomClient);
+        Tippe("ESpielerNr", "2");
+        ClientSendet(1, 8, 8, 10, 10);
+        Tippe("EPkt2", "4");
+        Klick("CancelBtn");
+        QCOMPARE(FindeSpieler(2)->GetPunkte(2), 8);
+    }
+
+    void fairPlayAndScenarioFollowTheirOptions() {
+        FairplayProSpiel = false;
+        dlg_->show();
+        QVERIFY(W<QLineEdit>("EFair1")->isHidden() && W<QLabel>("Label4")->isHidden());
+        QVERIFY(!W<QLineEdit>("ESzenario2")->isHidden());
+        QCOMPARE(W<QLineEdit>("EPkt1")->focusPolicy(), Qt::StrongFocus);
+        dlg_->reject();
+        FairplayProSpiel = true;
+        SzenarioEingabe = false;
+        dlg_->show();
+        QVERIFY(!W<QLineEdit>("EFair2")->isHidden());
+        QVERIFY(W<QLineEdit>("ESzenario1")->isHidden() && W<QLabel>("Label8")->isHidden());
+    }
+
+    void anEmptyRoundListsNothingAndEditsChangeNothing() {
+        Paarungsliste.clear();
+        dlg_->show();
+        QCOMPARE(Liste()->count(), 0);
+        Tippe("EPkt1", "5");
+        Tippe("ESpielerNr", "1");
+        Klick("OKBtn");
+        QCOMPARE(FindeSpieler(1)->GetPunkte(2), 0);
+    }
+};
+
+QTEST_MAIN(ErgebnisDialogTest)
+#include "ErgebnisDialogTest.moc"
