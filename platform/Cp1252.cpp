@@ -91,3 +91,28 @@ std::string Utf8ToCp1252(std::string_view utf8) {
     }
     return out;
 }
+
+unsigned char Cp1252Upper(unsigned char byte) {
+    if ((byte >= 'a' && byte <= 'z') || (byte >= 0xE0 && byte <= 0xFE && byte != 0xF7))
+        return static_cast<unsigned char>(byte - 0x20);
+    switch (byte) {
+    case 0x9A: // š
+    case 0x9C: // œ
+    case 0x9E: // ž
+        return static_cast<unsigned char>(byte - 0x10);
+    case 0xFF: // ÿ
+        return 0x9F;
+    default:
+        return byte;
+    }
+}
+
+bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (Cp1252Upper(static_cast<unsigned char>(a[i])) !=
+            Cp1252Upper(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}

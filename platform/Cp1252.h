@@ -12,3 +12,9 @@ std::string Utf8ToCp1252(std::string_view utf8);
 
 // The Unicode code point of one 1252 byte.
 char32_t Cp1252ToUnicode(unsigned char byte);
+
+// The upper-case form of one 1252 byte (letters with accents included); other bytes unchanged.
+unsigned char Cp1252Upper(unsigned char byte);
+
+// Equal without regard to case, as the lists of values kept for display compare.
+bool SameTextIgnoringCase(std::string_view a, std::string_view b);

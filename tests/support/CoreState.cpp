@@ -2,6 +2,7 @@
 
 #include "archive/Spielerarchiv.h"
 #include "core/Data.h"
+#include "core/PaarungsEngine.h"
 #include "core/Paarungen.h"
 #include "core/Siegpunktmatrix.h"
 #include "core/Teampunkte.h"
@@ -55,4 +56,10 @@ void ResetCoreState() {
     PlayerList.clear();
 
     Clientliste.clear();
+
+    for (int k = 0; k < 5; ++k)
+        Verstoesse[k] = PaarVerstoesse[k] = 0;
+    PaarungsSuchgrenze = StandardPaarungsSuchgrenze;
+    PaarungsSucheAbgebrochen = false;
+    PaarungsSuchaufwand = 0;
 }

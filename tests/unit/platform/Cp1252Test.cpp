@@ -28,3 +28,15 @@ TEST(Cp1252, CharactersOutside1252AndBrokenUtf8BecomeQuestionMarks) {
     EXPECT_EQ(Utf8ToCp1252("\xFF"), "?");
     EXPECT_EQ(Utf8ToCp1252("\x80"), "?") << "a lone continuation byte";
 }
+
+TEST(Cp1252, ComparesWithoutRegardToCaseIncludingAccentedLetters) {
+    EXPECT_TRUE(SameTextIgnoringCase("Neutral", "nEUTRAL"));
+    EXPECT_TRUE(SameTextIgnoringCase(Utf8ToCp1252("Köln"), Utf8ToCp1252("KÖLN")));
+    EXPECT_TRUE(SameTextIgnoringCase(Utf8ToCp1252("šœžÿ"), Utf8ToCp1252("ŠŒŽŸ")));
+    EXPECT_FALSE(SameTextIgnoringCase("Neutral", "Neutral "));
+    EXPECT_FALSE(SameTextIgnoringCase(Utf8ToCp1252("÷"), Utf8ToCp1252("×")))
+        << "division and multiplication signs are no letters";
+    EXPECT_FALSE(SameTextIgnoringCase(Utf8ToCp1252("ß"), "\x7F"));
+    EXPECT_EQ(Cp1252Upper('['), '[');
+    EXPECT_EQ(Cp1252Upper(0xDF), 0xDF) << "sharp s has no single upper-case byte";
+}
