@@ -1,6 +1,8 @@
 #include "mainwindow/Ansichtszeilen.h"
 
 #include "core/Data.h"
+#include "core/Teampunkte.h"
+#include "core/Teamturnier.h"
 #include "mainwindow/Zahlformat.h"
 #include "platform/Convert.h"
 
@@ -108,6 +110,63 @@ std::vector<TZeile> PaarungsinfoZeilen(char dezimal) {
         zeilen.push_back({IntToStr(static_cast<long long>(i) + 1), IntToStr(s.Platz), s.GetName(),
                           ZahlAllgemein(s.Gesamtwertung, dezimal), s.Armee.str(), s.Herkunft.str(),
                           s.Team.str()});
+    }
+    return zeilen;
+}
+
+std::vector<TZeile> WertungsZeilen(const std::string& titelTeams, const std::string& titelArmeen,
+                                   const std::string& titelOrte, char dezimal) {
+    std::vector<TZeile> zeilen;
+    const std::pair<const TObjectList<TTeampunkte>*, const std::string*> listen[] = {
+        {&Teamwertung, &titelTeams}, {&Armeewertung, &titelArmeen}, {&Ortswertung, &titelOrte}};
+    for (const auto& [liste, titel] : listen) {
+        if (!zeilen.empty())
+            zeilen.push_back({});
+        zeilen.push_back({"", *titel});
+        for (size_t i = 0; i < liste->size(); ++i) {
+            const TTeampunkte& w = *(*liste)[i];
+            zeilen.push_back({IntToStr(static_cast<long long>(i) + 1), w.Name.str(),
+                              IntToStr(w.Anzahl), ZahlZweiStellen(w.Gesamt, dezimal),
+                              ZahlZweiStellen(w.Punkte, dezimal)});
+        }
+    }
+    return zeilen;
+}
+
+std::vector<TZeile> TeamspieleZeilen(int runde) {
+    std::vector<TZeile> zeilen;
+    int n = 0;
+    for (const auto& t : Teamliste) {
+        const int o = t->GegnerInRunde(runde);
+        if (o < 1 || o < t->Nummer)
+            continue;
+        const int index = FindeTeamNachNummer(o);
+        if (index < 0)
+            continue;
+        const TTTTeam& gegner = *Teamliste[static_cast<size_t>(index)];
+        const size_t teamzeile = zeilen.size();
+        zeilen.push_back(
+            {IntToStr(++n), IntToStr(t->TischInRunde(runde)), t->Name.str(), gegner.Name.str()});
+        long long punkte1 = 0, punkte2 = 0, siegpunkte1 = 0, siegpunkte2 = 0;
+        for (int k = 1; k <= TeamPlaetze; ++k) {
+            const int a = t->MitgliedAufPlatz(k);
+            const int b = gegner.MitgliedAufPlatz(k);
+            const TSpieler* s1 = a < 0 ? nullptr : FindeSpieler(a);
+            const TSpieler* s2 = b < 0 ? nullptr : FindeSpieler(b);
+            if (!s1 || !s2)
+                continue;
+            zeilen.push_back(
+                {" ", " ", s1->GetName(), s2->GetName(),
+                 IntToStr(s1->GetPunkte(runde)) + ":" + IntToStr(s2->GetPunkte(runde)),
+                 IntToStr(s1->GetSiegpunkte(runde)) + ":" + IntToStr(s2->GetSiegpunkte(runde))});
+            punkte1 += s1->GetPunkte(runde);
+            punkte2 += s2->GetPunkte(runde);
+            siegpunkte1 += s1->GetSiegpunkte(runde);
+            siegpunkte2 += s2->GetSiegpunkte(runde);
+        }
+        zeilen[teamzeile].push_back(IntToStr(punkte1) + ":" + IntToStr(punkte2));
+        zeilen[teamzeile].push_back(IntToStr(siegpunkte1) + ":" + IntToStr(siegpunkte2));
+        zeilen.push_back({});
     }
     return zeilen;
 }

@@ -21,3 +21,11 @@ std::vector<TZeile> TabellenZeilen(int runde, char dezimal);
 std::vector<TZeile> SpieleZeilen(int runde);
 // Every player in list order, deleted players included.
 std::vector<TZeile> PaarungsinfoZeilen(char dezimal);
+
+// The team, army and origin rankings one below the other, each under its title row, with an empty
+// row between them; averages with two decimals.
+std::vector<TZeile> WertungsZeilen(const std::string& titelTeams, const std::string& titelArmeen,
+                                   const std::string& titelOrte, char dezimal);
+// The team pairings of the round: a team row with the summed points and victory points, a row per
+// member game below it and an empty row after. Rounds a team does not record give no rows.
+std::vector<TZeile> TeamspieleZeilen(int runde);

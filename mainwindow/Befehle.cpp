@@ -32,10 +32,18 @@ void Knopf(TMain* fenster, QAbstractButton* knopf, void (TMain::*befehl)()) {
 void TMain::VerbindeBefehle() {
     Knopf(this, ToolButton1, &TMain::ToolButton1Click);
     Menue(this, Neu1, &TMain::ToolButton1Click);
+    Knopf(this, ToolButton2, &TMain::ToolButton2Click);
+    Menue(this, Laden, &TMain::ToolButton2Click);
+    Knopf(this, ToolButton3, &TMain::ToolButton3Click);
+    Menue(this, Speichern1, &TMain::ToolButton3Click);
+    Menue(this, SpeichernUnter1, &TMain::SpeichernUnter1Click);
     Menue(this, Beenden1, &TMain::Beenden1Click);
+    Menue(this, Spielerimportieren1, &TMain::Spielerimportieren1Click);
     Menue(this, Info1, &TMain::Info1Click);
     Menue(this, Hilfe2, &TMain::Hilfe2Click);
 
     connect(cbSpieltag, &QComboBox::activated, this,
             [this] { Guarded([this] { cbSpieltagChange(); }); });
+    connect(Grid->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [this](int spalte) { Guarded([this, spalte] { GridColumnClick(spalte); }); });
 }

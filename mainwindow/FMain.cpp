@@ -1,7 +1,14 @@
 // The main window as a frame: its controls, its creation, first show and close.
 #include "mainwindow/FMain.h"
 
+#include "archive/Spielerarchiv.h"
 #include "core/Data.h"
+#include "core/Paarungen.h"
+#include "core/Siegpunktmatrix.h"
+#include "core/Teampunkte.h"
+#include "core/Teamturnier.h"
+#include "core/Tische.h"
+#include "core/Wertung.h"
 #include "mainwindow/DateiDialog.h"
 #include "mainwindow/Listenansicht.h"
 #include "mainwindow/ProgrammOrdner.h"
@@ -259,23 +266,33 @@ void TMain::FormCreate() {
     RegistriereDatenTexte();
     ShowNumbers = false;
     ProgrammVerzeichnis = PathText(ProgrammOrdner());
+    // A damaged Archiv.dat is reported on its own: every later window needs what follows.
+    Guarded([] { ArchivStarten(); });
 
     Spielerliste.clear();
+    for (auto* liste : {&Ortswertung, &Teamwertung, &Armeewertung})
+        liste->clear();
+    Paarungsliste.clear();
+    Teamliste.clear();
+    Teampaarungsliste.clear();
     for (auto* liste : {&OrteBeruecksichtigt, &OrteNeutral, &TeamsBeruecksichtigt, &TeamsNeutral,
                         &ArmeenBeruecksichtigt, &ArmeenNeutral})
         liste->clear();
     cbSpieltag->setCurrentIndex(0);
     ArmeebewertungKlassisch = true;
     ErsteRundeNachArmeebewertung = true;
+    InitTische();
     T3TurnierID = "0";
     Turniername = "";
     ZeigeTurniername();
     InitTurnier();
     SeedRandomFromClock();
+    SortierSpalte = 2;
     Teamturnier = false;
     ZeigeSeite(tbTeampaarungen, false);
     FaktorTurnier = FaktorArmee = FaktorBemalung = FaktorQuiz = FaktorFairplay = FaktorSonstige =
         1.0;
+    InitSiegpunktmatrix();
     ZeigeSeite(tsPaarungshilfe, PaarungshilfeAnzeigen);
     RundenAnzahl = 5;
     FairplayProSpiel = SzenarioEingabe = DruckMitSpielernummer = true;
@@ -299,8 +316,9 @@ void TMain::FormShow() {
 
 bool TMain::FormClose() {
     const std::string frage = GetTranslation(1, 97);
-    Messages().Ask(frage, frage);
-    return true;
+    if (!Messages().Ask(frage, frage))
+        return true;
+    return Guarded([this] { TurnierSpeichern(); });
 }
 
 void TMain::showEvent(QShowEvent* event) {
@@ -318,6 +336,7 @@ void TMain::closeEvent(QCloseEvent* event) {
 
 void TMain::keyPressEvent(QKeyEvent* event) {
     // The controls pass keys they do not use on to the window, so F5 arrives here from any of them.
-    FormKeyDown(event->key());
+    const int taste = event->key();
+    Guarded([this, taste] { FormKeyDown(taste); });
     QMainWindow::keyPressEvent(event);
 }

@@ -12,14 +12,13 @@ namespace {
 
 std::vector<std::function<void()>> abbau;
 
-// The window object always comes into being; only its creation handler can fail.
-template <class T> void Erzeuge(T*& fenster, QWidget* parent) {
-    fenster = new T(parent);
+// Keeps a new window in its form variable until ZerstoereFenster.
+template <class T> void Behalte(T*& fenster, T* neu) {
+    fenster = neu;
     abbau.push_back([&fenster] {
         delete fenster;
         fenster = nullptr;
     });
-    Guarded([&fenster] { fenster->FormCreate(); });
 }
 
 } // namespace
@@ -31,7 +30,9 @@ void ErzeugeFenster() {
     // TRepVerwaltung; TDlgDruckKonfigurieren; TdlgTischverwaltung; TDlgSiegpunktmatrix;
     // TRepLaufzettel; TDlgLaufzetteldruck; TDlgSpracheWaehlen. The server window must precede
     // the options dialog, whose creation already notifies the server's client list.
-    Erzeuge(Main, nullptr);
+    Behalte(Main, new TMain);
+    // The window itself always comes into being; a failure of its creation handler is shown.
+    Guarded([] { Main->FormCreate(); });
 }
 
 void ZerstoereFenster() {
