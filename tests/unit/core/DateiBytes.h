@@ -1,7 +1,9 @@
 #pragma once
 // Builds binary files byte by byte for the file tests, independently of the program's writer.
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <string>
 #include <string_view>
 
@@ -50,4 +52,11 @@ inline std::int32_t I32An(const std::string& bytes, std::size_t offset) {
 // The text of a text field at that offset (length byte first).
 inline std::string TextAn(const std::string& bytes, std::size_t offset) {
     return bytes.substr(offset + 1, static_cast<unsigned char>(bytes.at(offset)));
+}
+
+// With TUVON_FUZZ_SEEDS naming a folder, the tests leave their files there: seeds for the fuzz
+// target of the reader.
+inline void AlsSaat(const std::string& name, const std::string& bytes) {
+    if (const char* ordner = std::getenv("TUVON_FUZZ_SEEDS"))
+        std::ofstream(std::string(ordner) + "/" + name, std::ios::binary) << bytes;
 }

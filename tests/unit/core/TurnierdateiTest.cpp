@@ -175,6 +175,7 @@ TEST_F(Turnierdatei, Version18IsWrittenByteForByte) {
     SpeichereTurnier();
     const std::string bytes = ReadBytes(pfad);
     EXPECT_EQ(bytes, ErwarteteBytes());
+    AlsSaat("version18", bytes);
 
     // The fixed beginning of the header at its offsets.
     EXPECT_EQ(I32An(bytes, 0), 18);
@@ -294,6 +295,7 @@ TEST_F(Turnierdatei, DuplicateStartNumbersGetTheFirstFreeNumber) {
         d.Text("", 30).Text("", 20).Text("", 30).Flag(0).Flag(0).Flag(0).I32(0);
         d.Text("", 45).Text("", 45).I32(-1).Text(" ", 10).F64(0).I32(0).I32(0);
     }
+    AlsSaat("doppelte-nummern", d.b);
     LadeTurnierdatei(d.b, "x");
     ASSERT_EQ(Spielerliste.size(), 5u);
     // third: two read, so from 3 upward: 3 and 4 are taken; fifth: from 5 upward, 5 is taken

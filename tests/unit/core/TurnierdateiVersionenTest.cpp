@@ -280,6 +280,7 @@ protected:
 TEST_P(TurnierdateiVersion, ReadsEveryFieldTheVersionHoldsAndFillsTheRest) {
     const int v = GetParam();
     VorherigerStand();
+    AlsSaat("version" + std::to_string(v), DateiDerVersion(v));
     LadeTurnierdatei(DateiDerVersion(v), "alt.dat");
     PruefeKopf(v);
     PruefeSpieler(v);
