@@ -90,6 +90,10 @@ void TcpServer::Bedienen(Eintrag& eintrag) {
     } catch (...) {
         // Whatever ended the steps, broken or refused, ends this connection and no other.
     }
+    try {
+        v.Senden(); // what a failed step wrote still goes out, as if nothing were buffered
+    } catch (...) {
+    }
     v.Schliessen();
     try {
         ereignisse_.Trennen(v);

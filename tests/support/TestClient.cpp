@@ -33,29 +33,34 @@ bool TestClient::Abwarten(const asio::error_code& fehler) {
     return false;
 }
 
-std::string TestClient::Lies(size_t n) {
-    std::string data(n, '\0');
+void TestClient::Nachlesen() {
+    char block[4096];
     asio::error_code fehler = asio::error::would_block;
-    size_t bekommen = 0;
-    asio::async_read(socket_, asio::buffer(data), [&](asio::error_code ec, size_t anzahl) {
+    size_t n = 0;
+    socket_.async_read_some(asio::buffer(block), [&](asio::error_code ec, size_t anzahl) {
         fehler = ec;
-        bekommen = anzahl;
+        n = anzahl;
     });
     if (!Abwarten(fehler))
-        throw std::runtime_error("Zeitüberschreitung nach " + std::to_string(bekommen) + " von " +
-                                 std::to_string(n) + " Bytes");
+        throw Zeitueberschreitung("Zeitüberschreitung; bisher empfangen: " + puffer_);
     if (fehler)
         throw std::runtime_error("Verbindung beendet: " + fehler.message());
+    puffer_.append(block, n);
+}
+
+std::string TestClient::Lies(size_t n) {
+    while (puffer_.size() < n)
+        Nachlesen();
+    std::string data = puffer_.substr(0, n);
+    puffer_.erase(0, n);
     return data;
 }
 
 std::string TestClient::LiesZeile() {
-    std::string zeile;
-    for (;;) {
-        zeile += Lies(1);
-        if (zeile.back() == '\n')
-            break;
-    }
+    size_t lf;
+    while ((lf = puffer_.find('\n')) == std::string::npos)
+        Nachlesen();
+    std::string zeile = Lies(lf + 1);
     if (zeile.size() < 2 || zeile[zeile.size() - 2] != '\r')
         throw std::runtime_error("Zeile ohne CR LF: " + zeile);
     return zeile.substr(0, zeile.size() - 2);
@@ -70,15 +75,15 @@ std::int32_t TestClient::LiesInt() {
 }
 
 bool TestClient::WarteAufEnde() {
-    char block[4096];
-    for (;;) {
-        asio::error_code fehler = asio::error::would_block;
-        socket_.async_read_some(asio::buffer(block),
-                                [&](asio::error_code ec, size_t) { fehler = ec; });
-        if (!Abwarten(fehler))
-            return false;
-        if (fehler)
-            return true;
+    try {
+        for (;;) {
+            Nachlesen();
+            puffer_.clear();
+        }
+    } catch (const Zeitueberschreitung&) {
+        return false;
+    } catch (const std::runtime_error&) {
+        return true;
     }
 }
 

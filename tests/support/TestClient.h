@@ -6,8 +6,15 @@
 #include <chrono>
 #include <cstdint>
 #include <initializer_list>
+#include <stdexcept>
 #include <string>
 #include <string_view>
+
+// Nothing arrived in time.
+class Zeitueberschreitung : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 class TestClient {
 public:
@@ -30,10 +37,13 @@ public:
 private:
     // Runs the pending read until it completes (fehler no longer would_block) or times out.
     bool Abwarten(const asio::error_code& fehler);
+    // Appends what arrives next to puffer_; throws on timeout or when the server closed.
+    void Nachlesen();
 
     asio::io_context io_;
     asio::ip::tcp::socket socket_{io_};
     std::chrono::milliseconds timeout_;
+    std::string puffer_; // received, not yet read
 };
 
 // The wire form of 32-bit integers: four bytes each, most significant first.

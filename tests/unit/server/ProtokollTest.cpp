@@ -1,0 +1,322 @@
+// The requests of the remote clients over real sockets, byte for byte, and their log lines.
+#include "ServerFixture.h"
+#include "core/Paarungen.h"
+#include "core/Siegpunktmatrix.h"
+
+#include <climits>
+
+namespace {
+
+// The pairing part of a "Hole" reply for the game 1 against 4 as the tournament starts.
+const std::string Spiel1gegen4 =
+    Ints({1}) + "Anna 'Ace' Alt\r\nDora Dahl\r\n" + Ints({1, 4, 1200, 12, 800, 4, 3, 1, 2, 0});
+
+TEST_F(ServerTest, FirstHoleCarriesMatrixAndOptionsTheSecondOnlyTheGame) {
+    auto c = Anmelden("Tisch 2");
+    c->SendeZeile("Hole");
+    c->Sende(std::string("\x00\x00\x00\x01", 4));
+    // Flag, matrix block, flag, both options, then the game.
+    const std::string erste = std::string("Accepting Request\r\n") + std::string("\0\0\0\1", 4) +
+                              DreiZeilen + Ints({1, 1, 1}) + Spiel1gegen4;
+    EXPECT_EQ(c->Lies(erste.size()), erste);
+
+    c->SendeZeile("Hole");
+    c->SendeInts({4}); // the other side's number finds the same game
+    const std::string zweite = Bestaetigt + Ints({0, 0}) + Spiel1gegen4;
+    EXPECT_EQ(c->Lies(zweite.size()), zweite);
+
+    ASSERT_TRUE(log.WarteAuf("Client Tisch 2 fetched Player 4"));
+    EXPECT_EQ(log.Zeilen(),
+              (std::vector<std::string>{
+                  "Client Tisch 2 has logged in", "Client Tisch 2 has sent Hole",
+                  "Client Tisch 2 fetched Player 1", "Client Tisch 2 fetched Matrix",
+                  "Client Tisch 2 has sent Hole", "Client Tisch 2 fetched Player 4"}));
+}
+
+TEST_F(ServerTest, HoleWithoutAGameStillDeliversAndClearsThePendingBlocks) {
+    AmHauptthread([] {
+        SiegpunktmatrixBenutzen = false;
+        FairplayProSpiel = false;
+    });
+    auto c = Anmelden("T");
+    c->SendeZeile("Hole");
+    c->SendeInts({5}); // a bye is no game
+    // A pending matrix that is not in use goes out as 1, 0; no "fetched Matrix" line.
+    std::string erwartet = Bestaetigt + Ints({1, 0, 1, 0, 1, 0});
+    EXPECT_EQ(c->Lies(erwartet.size()), erwartet);
+    for (int n : {6, 99, -7}) {
+        c->SendeZeile("Hole");
+        c->SendeInts({n});
+        erwartet = Bestaetigt + Ints({0, 0, 0});
+        EXPECT_EQ(c->Lies(erwartet.size()), erwartet) << n;
+    }
+    ASSERT_TRUE(log.WarteAuf("Client T fetched Player -7"));
+    EXPECT_TRUE(log.WarteAuf("Client T fetched Matrix", 0));
+    for (const auto& z : log.Zeilen())
+        EXPECT_NE(z, "Client T fetched Matrix");
+}
+
+TEST_F(ServerTest, KeywordsCountAnywhereInTheLineInTheirOwnCase) {
+    auto c = Anmelden("K");
+    // Ignored lines get no reply: the next reply would otherwise not start where expected.
+    for (const char* zeile : {"HOLE", "sende", "MATRIX", "", "Holx"})
+        c->SendeZeile(zeile);
+    c->SendeZeile("bitte Sende und Hole"); // "Hole" wins over "Sende"
+    c->SendeInts({2});
+    const std::string spiel23 =
+        Ints({1}) + "Bernd B\xE4r\r\nCarl Cox\r\n" + Ints({2, 3, 0, 0, 0, 0, 0, 0, 0, 0});
+    std::string erwartet = Bestaetigt + Ints({1}) + DreiZeilen + Ints({1, 1, 1}) + spiel23;
+    EXPECT_EQ(c->Lies(erwartet.size()), erwartet);
+
+    c->SendeZeile("xMatrixSendex"); // "Sende" comes before "Matrix"
+    c->SendeInts({2, 0, 10, 20, 5, 6, 1, 1, 0, 0});
+    c->SendeZeile("zurMatrix");
+    c->SendeInts({50, 50});
+    erwartet = Bestaetigt + Bestaetigt + Ints({1, 6, 10});
+    EXPECT_EQ(c->Lies(erwartet.size()), erwartet);
+    ASSERT_TRUE(log.WarteAuf("Client K has sent zurMatrix"));
+    EXPECT_TRUE(log.WarteAuf("Client K has sent HOLE"));
+    EXPECT_TRUE(log.WarteAuf("Client K has sent "));
+    EXPECT_TRUE(log.WarteAuf("Client K has sent 2:0(10:20)"));
+}
+
+TEST_F(ServerTest, SendeStoresBySideWhicheverNumberComesFirst) {
+    auto c = Anmelden("S");
+    c->SendeZeile("Sende");
+    // Sent with side 2's number: victory points, points, fair play, scenario, each side 1 first.
+    c->SendeInts({4, -17, 300, 1500, 3, 15, 4, 5, 1, 2});
+    EXPECT_EQ(c->Lies(Bestaetigt.size()), Bestaetigt);
+    ASSERT_TRUE(log.WarteAuf("Client S has sent 4:-17(300:1500)"));
+    c->SendeZeile("Matrix"); // its reply proves the Sende was finished
+    c->SendeInts({0, 0});
+    EXPECT_EQ(c->Lies(Bestaetigt.size() + 12), Bestaetigt + Ints({1, 6, 10}));
+
+    AmHauptthread([] {
+        const TPaarung* p = FindePaarungVonSpieler(1);
+        ASSERT_NE(p, nullptr);
+        EXPECT_EQ(p->Ergebnis1.Siegpunkte, 300);
+        EXPECT_EQ(p->Ergebnis2.Siegpunkte, 1500);
+        EXPECT_EQ(p->Ergebnis1.Punkte, 3);
+        EXPECT_EQ(p->Ergebnis2.Punkte, 15);
+        EXPECT_EQ(p->Ergebnis1.Fairplay, 4);
+        EXPECT_EQ(p->Ergebnis2.Fairplay, 5);
+        EXPECT_EQ(p->Ergebnis1.Szenariopunkte, 1);
+        EXPECT_EQ(p->Ergebnis2.Szenariopunkte, 2);
+        EXPECT_TRUE(p->Eingegeben);
+        EXPECT_TRUE(p->VomClient);
+        // Stored into both players' round 2, points as sent (no matrix applied).
+        const TSpieler& anna = *FindeSpieler(1);
+        const TSpieler& dora = *FindeSpieler(4);
+        EXPECT_EQ(anna.GetSiegpunkte(2), 300);
+        EXPECT_EQ(anna.GetPunkte(2), 3);
+        EXPECT_EQ(anna.GetFairplay(2), 4);
+        EXPECT_EQ(dora.GetSiegpunkte(2), 1500);
+        EXPECT_EQ(dora.GetPunkte(2), 15);
+        EXPECT_EQ(dora.GetSzenariopunkte(2), 2);
+        EXPECT_EQ(dora.GetGegner(2), 1);
+        EXPECT_EQ(anna.GetSiegpunkte(1), 0); // other rounds untouched
+        // The other game is untouched.
+        EXPECT_FALSE(FindePaarungVonSpieler(2)->Eingegeben);
+    });
+}
+
+TEST_F(ServerTest, SendeWithPerGameOptionsOffOrUnknownNumberKeepsValues) {
+    AmHauptthread([] {
+        FairplayProSpiel = false;
+        SzenarioEingabe = false;
+    });
+    auto c = Anmelden("S");
+    c->SendeZeile("Sende");
+    c->SendeInts({1, 0, 10, 20, 30, 40, 50, 60, 70, 80});
+    c->SendeZeile("Sende");
+    c->SendeInts({6, 0, 1, 1, 1, 1, 1, 1, 1, 1}); // no game: nothing stored, nothing answered
+    c->SendeZeile("Matrix");
+    c->SendeInts({0, 100});
+    const std::string erwartet = Bestaetigt + Bestaetigt + Bestaetigt + Ints({1, 3, 13});
+    EXPECT_EQ(c->Lies(erwartet.size()), erwartet);
+    AmHauptthread([] {
+        const TPaarung* p = FindePaarungVonSpieler(1);
+        EXPECT_EQ(p->Ergebnis1.Siegpunkte, 10);
+        EXPECT_EQ(p->Ergebnis2.Punkte, 40);
+        EXPECT_EQ(p->Ergebnis1.Fairplay, 3); // unchanged
+        EXPECT_EQ(p->Ergebnis2.Fairplay, 1);
+        EXPECT_EQ(p->Ergebnis1.Szenariopunkte, 2);
+        EXPECT_EQ(FindeSpieler(1)->GetFairplay(2), 3);
+        EXPECT_EQ(FindeSpieler(6)->GetRundenAnzahl(), 0);
+        EXPECT_FALSE(FindePaarungVonSpieler(2)->Eingegeben);
+    });
+}
+
+TEST_F(ServerTest, MatrixConvertsByDifferenceAndTiesGiveSide2TheWinnersPoints) {
+    auto c = Anmelden("M");
+    const struct {
+        int x, y;
+        std::string antwort;
+    } faelle[] = {
+        {600, 100, Ints({1, 16, 0})},         // 500: last row reached
+        {100, 600, Ints({1, 0, 16})},         // side 2 won
+        {100, 0, Ints({1, 13, 3})},           // a lower bound is inclusive
+        {42, 42, Ints({1, 6, 10})},           // tie: row for 0, winner's points to side 2
+        {INT_MAX, INT_MIN, Ints({1, 16, 0})}, // no overflow
+        {INT_MIN, INT_MAX, Ints({1, 0, 16})},
+    };
+    for (const auto& f : faelle) {
+        c->SendeZeile("Matrix");
+        c->SendeInts({f.x, f.y});
+        EXPECT_EQ(c->Lies(Bestaetigt.size() + f.antwort.size()), Bestaetigt + f.antwort)
+            << f.x << ":" << f.y;
+    }
+    AmHauptthread([] { Siegpunktmatrix.erase(Siegpunktmatrix.begin()); }); // nothing reaches 42
+    c->SendeZeile("Matrix");
+    c->SendeInts({42, 42});
+    EXPECT_EQ(c->Lies(Bestaetigt.size() + 12), Bestaetigt + Ints({1, 0, 0}));
+    AmHauptthread([] { SiegpunktmatrixBenutzen = false; });
+    c->SendeZeile("Matrix");
+    c->SendeInts({600, 100});
+    EXPECT_EQ(c->Lies(Bestaetigt.size() + 4), Bestaetigt + Ints({0}));
+}
+
+TEST_F(ServerTest, LoginTakesTheFirstLineWhateverItHolds) {
+    auto leer = Anmelden("");
+    leer->SendeZeile("Matrix");
+    leer->SendeInts({1, 1});
+    EXPECT_EQ(leer->Lies(Bestaetigt.size() + 12), Bestaetigt + Ints({1, 6, 10}));
+    EXPECT_TRUE(log.WarteAuf("Client  has sent Matrix"));
+
+    // A client named "Logging In" is still logging in: its next line names it again.
+    auto zweimal = Verbinde();
+    zweimal->SendeZeile("Logging In");
+    zweimal->SendeZeile("Hole");
+    ASSERT_TRUE(log.WarteAuf("Client Hole has logged in"));
+    EXPECT_TRUE(log.WarteAuf("Client Logging In has logged in"));
+    zweimal->SendeZeile("Matrix");
+    zweimal->SendeInts({0, 0});
+    EXPECT_EQ(zweimal->Lies(Bestaetigt.size() + 12), Bestaetigt + Ints({1, 6, 10}));
+    AmHauptthread([] {
+        ASSERT_EQ(Clientliste.size(), 2u);
+        EXPECT_EQ(Clientliste[0]->ClientName, "");
+        EXPECT_EQ(Clientliste[1]->ClientName, "Hole");
+    });
+}
+
+TEST_F(ServerTest, ChangedMatrixOrOptionsReachEveryConnectedClientAndOneLeaving) {
+    auto a = Anmelden("A");
+    auto b = Anmelden("B");
+    for (auto* c : {a.get(), b.get()}) {
+        c->SendeZeile("Hole");
+        c->SendeInts({6});
+        const std::string erste = Bestaetigt + Ints({1}) + DreiZeilen + Ints({1, 1, 1, 0});
+        EXPECT_EQ(c->Lies(erste.size()), erste);
+    }
+    a->Schliessen();
+    ASSERT_TRUE(log.WarteAuf("Client A has logged off"));
+    AmHauptthread([] {
+        ASSERT_EQ(Clientliste.size(), 1u);
+        EXPECT_EQ(Clientliste[0]->ClientName, "B");
+        SetzeDreiZeilenMatrix();
+        Siegpunktmatrix.pop_back();
+        ClientsNeedMatrix();
+    });
+    b->SendeZeile("Hole");
+    b->SendeInts({6});
+    std::string erwartet =
+        Bestaetigt + Ints({1, 1, 2, 0, 99, 10, 6, 100, 499, 13, 3}) + Ints({0, 0});
+    EXPECT_EQ(b->Lies(erwartet.size()), erwartet);
+
+    auto c = Anmelden("C"); // a new client starts with both blocks pending anyway
+    AmHauptthread([] {
+        SzenarioEingabe = false;
+        ClientsNeedOptions();
+    });
+    b->SendeZeile("Hole");
+    b->SendeInts({6});
+    erwartet = Bestaetigt + Ints({0, 1, 1, 0, 0});
+    EXPECT_EQ(b->Lies(erwartet.size()), erwartet);
+    c->SendeZeile("Hole");
+    c->SendeInts({6});
+    erwartet = Bestaetigt + Ints({1, 1, 2, 0, 99, 10, 6, 100, 499, 13, 3}) + Ints({1, 1, 0, 0});
+    EXPECT_EQ(c->Lies(erwartet.size()), erwartet);
+}
+
+TEST_F(ServerTest, AClientLeavingMidRequestStoresNothing) {
+    auto c = Anmelden("Weg");
+    c->SendeZeile("Sende");
+    c->SendeInts({1, 0, 1, 2, 3, 4, 5, 6, 7}); // the tenth number never comes
+    EXPECT_EQ(c->Lies(Bestaetigt.size()), Bestaetigt);
+    c->Schliessen();
+    ASSERT_TRUE(log.WarteAuf("Client Weg has logged off"));
+    AmHauptthread([] {
+        EXPECT_TRUE(Clientliste.empty());
+        const TPaarung* p = FindePaarungVonSpieler(1);
+        EXPECT_FALSE(p->Eingegeben);
+        EXPECT_EQ(p->Ergebnis1.Siegpunkte, 1200);
+        EXPECT_EQ(FindeSpieler(1)->GetSiegpunkte(2), 1200);
+    });
+    for (const auto& z : log.Zeilen())
+        EXPECT_EQ(z.find("Client Weg has sent 1:"), std::string::npos) << z;
+}
+
+TEST_F(ServerTest, ASilentClientStaysLoggingInUntilItLeaves) {
+    auto still = Verbinde();
+    auto aktiv = Anmelden("Aktiv");
+    AmHauptthread([] {
+        ASSERT_EQ(Clientliste.size(), 2u);
+        EXPECT_EQ(Clientliste[0]->ClientName, "Logging In");
+        EXPECT_TRUE(Clientliste[0]->NeedsMatrix);
+        EXPECT_TRUE(Clientliste[0]->NeedsOptions);
+    });
+    still->Schliessen();
+    EXPECT_TRUE(log.WarteAuf("Client Logging In has logged off"));
+}
+
+TEST_F(ServerTest, AFailedRequestOrOverlongLineClosesOnlyThatConnection) {
+    auto gestoert = Anmelden("G");
+    auto lang = Anmelden("L");
+    auto gut = Anmelden("OK");
+    serialisierer.stoeren = true;
+    gestoert->SendeZeile("Hole");
+    gestoert->SendeInts({1});
+    EXPECT_EQ(gestoert->Lies(Bestaetigt.size()), Bestaetigt);
+    EXPECT_TRUE(gestoert->WarteAufEnde());
+    EXPECT_TRUE(log.WarteAuf("Client G has logged off"));
+
+    lang->Sende(std::string(70000, 'x'));
+    EXPECT_TRUE(lang->WarteAufEnde());
+    EXPECT_TRUE(log.WarteAuf("Client L has logged off"));
+
+    gut->SendeZeile("Matrix");
+    gut->SendeInts({0, 0});
+    EXPECT_EQ(gut->Lies(Bestaetigt.size() + 12), Bestaetigt + Ints({1, 6, 10}));
+    AmHauptthread([] {
+        ASSERT_EQ(Clientliste.size(), 1u);
+        EXPECT_EQ(Clientliste[0]->ClientName, "OK");
+    });
+}
+
+TEST_F(ServerTest, StopLogsOffEveryClientAndTheSamePortServesAgain) {
+    const int port = server.Port();
+    auto a = Anmelden("A");
+    auto b = Verbinde();
+    b->SendeZeile("B");
+    b->SendeZeile("Sende");
+    b->SendeInts({1, 2}); // waiting in the middle of a request
+    ASSERT_TRUE(log.WarteAuf("Client B has sent Sende"));
+    server.Stoppen();
+    EXPECT_FALSE(server.Aktiv());
+    EXPECT_TRUE(log.WarteAuf("Client A has logged off", 1, std::chrono::milliseconds(0)));
+    EXPECT_TRUE(log.WarteAuf("Client B has logged off", 1, std::chrono::milliseconds(0)));
+    AmHauptthread([] { EXPECT_TRUE(Clientliste.empty()); });
+    EXPECT_TRUE(a->WarteAufEnde());
+    EXPECT_TRUE(b->WarteAufEnde());
+
+    server.Starten(port);
+    EXPECT_EQ(server.Port(), port);
+    auto c = Anmelden("C");
+    c->SendeZeile("Hole");
+    c->SendeInts({1});
+    const std::string erwartet =
+        Bestaetigt + Ints({1}) + DreiZeilen + Ints({1, 1, 1}) + Spiel1gegen4;
+    EXPECT_EQ(c->Lies(erwartet.size()), erwartet);
+}
+
+} // namespace
