@@ -1,0 +1,258 @@
+// The commands of the main window that do their own work: load, save, save under, import, the
+// help and information boxes, "Neu" and closing.
+#include "MainFixture.h"
+
+#include "core/Paarungen.h"
+#include "mainwindow/FMain.h"
+#include "platform/Cp1252.h"
+#include "qt/ProgramWindows.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+TMain& Geladen(ProgramWindows& windows) {
+    SchreibeTurnier(windows.folder / "turnier.dat");
+    TMain& main = windows.Start();
+    windows.dialogs.AnswerNext(windows.folder / "turnier.dat");
+    main.Laden->trigger();
+    return main;
+}
+
+struct Ansicht {
+    std::string dateiname;
+    QString titel;
+    QStringList tabelle, spiele;
+    size_t spieler, paarungen;
+    bool operator==(const Ansicht&) const = default;
+};
+
+Ansicht Stand(const TMain& main) {
+    return {Dateiname,           main.lbTurniername->text(),
+            Zeilen(main.Grid),   Zeilen(main.lvSpiele),
+            Spielerliste.size(), Paarungsliste.size()};
+}
+
+} // namespace
+
+class MainCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void newChangesNothing();
+    void saveAsksForANameOnlyUntilItHasOne();
+    void saveUnderPresetsTheCurrentFileAndSwitchesToTheNewOne();
+    void loadPresetsTheCurrentFileAndCancelChangesNothing();
+    void failedLoadLeavesEverythingAsItWas();
+    void importAddsThePlayersAndShowsTheTitle();
+    void importErrorsSkipTheRefresh();
+    void helpAndInformationBoxes();
+    void closingWithYesSavesToTheCurrentFile();
+    void closingWithYesButNoNameCanStillBeCancelled();
+    void failedSaveOnClosingKeepsTheWindowOpen();
+};
+
+void MainCommands::newChangesNothing() {
+    ProgramWindows windows;
+    TMain& main = Geladen(windows);
+    const Ansicht vorher = Stand(main);
+    QTest::mouseClick(main.ToolButton1, Qt::LeftButton);
+    main.Neu1->trigger();
+    QVERIFY(Stand(main) == vorher);
+    QVERIFY(windows.messages.shown.empty());
+}
+
+void MainCommands::saveAsksForANameOnlyUntilItHasOne() {
+    ProgramWindows windows;
+    TMain& main = windows.Start();
+    NeuerSpieler(1, "Anna", "Arm", "Orks", "Halven", "Rot", 0);
+
+    windows.dialogs.AnswerNext({});
+    QTest::mouseClick(main.ToolButton3, Qt::LeftButton);
+    QVERIFY(Dateiname.empty());
+    QCOMPARE(windows.dialogs.saveRequests.size(), size_t(1));
+    QCOMPARE(windows.dialogs.saveRequests[0].filter, std::string("Daten(*.dat)|*.dat|Alle|*.*"));
+    QCOMPARE(windows.dialogs.saveRequests[0].defaultExtension, QStringLiteral("dat"));
+    QVERIFY(std::filesystem::is_empty(windows.folder.path()));
+
+    const auto datei = windows.folder / "neu.dat";
+    windows.dialogs.AnswerNext(datei);
+    main.Speichern1->trigger();
+    QCOMPARE(Dateiname, PathText(datei));
+    QCOMPARE(ReadBytes(datei), TurnierdateiBytes());
+
+    Spielerliste.front()->Name = "Armbruster";
+    main.Speichern1->trigger();
+    QCOMPARE(windows.dialogs.saveRequests.size(), size_t(2));
+    QCOMPARE(ReadBytes(datei), TurnierdateiBytes());
+    QVERIFY(windows.messages.shown.empty());
+}
+
+void MainCommands::saveUnderPresetsTheCurrentFileAndSwitchesToTheNewOne() {
+    ProgramWindows windows;
+    TMain& main = Geladen(windows);
+    const auto erste = windows.folder / "turnier.dat";
+    const auto zweite = windows.folder / "kopie.dat";
+
+    windows.dialogs.AnswerNext({});
+    main.SpeichernUnter1->trigger();
+    QCOMPARE(windows.dialogs.saveRequests.back().initialPath, erste);
+    QCOMPARE(Dateiname, PathText(erste));
+    QVERIFY(!std::filesystem::exists(zweite));
+
+    windows.dialogs.AnswerNext(zweite);
+    main.SpeichernUnter1->trigger();
+    QCOMPARE(Dateiname, PathText(zweite));
+    QCOMPARE(ReadBytes(zweite), TurnierdateiBytes());
+
+    Turniername = "Wintertreffen";
+    main.Speichern1->trigger();
+    QCOMPARE(windows.dialogs.saveRequests.size(), size_t(2));
+    QCOMPARE(ReadBytes(zweite), TurnierdateiBytes());
+    QVERIFY(ReadBytes(erste) != TurnierdateiBytes());
+}
+
+void MainCommands::loadPresetsTheCurrentFileAndCancelChangesNothing() {
+    ProgramWindows windows;
+    TMain& main = Geladen(windows);
+    QCOMPARE(windows.dialogs.openRequests[0].filter, std::string("Daten(*.dat)|*.dat|Alle|*.*"));
+    QVERIFY(windows.dialogs.openRequests[0].initialPath.empty());
+    const Ansicht vorher = Stand(main);
+
+    windows.dialogs.AnswerNext({});
+    QTest::mouseClick(main.ToolButton2, Qt::LeftButton);
+    QCOMPARE(windows.dialogs.openRequests.size(), size_t(2));
+    QCOMPARE(windows.dialogs.openRequests[1].initialPath, windows.folder / "turnier.dat");
+    QVERIFY(Stand(main) == vorher);
+}
+
+void MainCommands::failedLoadLeavesEverythingAsItWas() {
+    ProgramWindows windows;
+    TMain& main = Geladen(windows);
+    const Ansicht vorher = Stand(main);
+    const std::string bytes = ReadBytes(windows.folder / "turnier.dat");
+    WriteBytes(windows.folder / "kaputt.dat", bytes.substr(0, bytes.size() - 40));
+
+    windows.dialogs.AnswerNext(windows.folder / "kaputt.dat");
+    main.Laden->trigger();
+    windows.dialogs.AnswerNext(windows.folder / "fehlt.dat");
+    main.Laden->trigger();
+
+    QCOMPARE(windows.messages.Count(RecordedMessage::Error), size_t(2));
+    QVERIFY(windows.messages.shown[0].text.find("kaputt.dat") != std::string::npos);
+    QVERIFY(Stand(main) == vorher);
+    // The next load offers the file that is still open.
+    windows.dialogs.AnswerNext({});
+    main.Laden->trigger();
+    QCOMPARE(windows.dialogs.openRequests.back().initialPath, windows.folder / "turnier.dat");
+}
+
+void MainCommands::importAddsThePlayersAndShowsTheTitle() {
+    ProgramWindows windows;
+    TMain& main = windows.Start();
+    const auto datei = windows.folder / "anmeldung.tvi";
+    WriteBytes(datei, "v1.3.3\r\nSommerturnier\r\n4711\r\n2\r\n"
+                      "11||Anna||Arm||Ann||Orks||Halven||Rot||3||5||1||z||\r\n"
+                      "12||Bert||Berg||||Elfen||||||0||||0||||\r\n");
+    windows.dialogs.AnswerNext(datei);
+    main.Spielerimportieren1->trigger();
+
+    QCOMPARE(windows.dialogs.openRequests[0].filter, std::string("Tuvon Import|*.tvi|Alle|*.*"));
+    QVERIFY(windows.dialogs.openRequests[0].defaultExtension.isEmpty());
+    QCOMPARE(main.lbTurniername->text(), QStringLiteral("Sommerturnier"));
+    QCOMPARE(T3TurnierID.str(), std::string("4711"));
+    QCOMPARE(Zeilen(main.Grid), (QStringList{"1|1|Anna Arm|0|0|5|5", "2|2|Bert Berg|0|0|0|0"}));
+    QVERIFY(windows.messages.shown.empty());
+
+    // A wrong version line is reported by the import itself; the command still refreshes.
+    WriteBytes(datei, "v1.3.2\r\nAnderes\r\n1\r\n0\r\n");
+    windows.dialogs.AnswerNext(datei);
+    main.Spielerimportieren1->trigger();
+    QCOMPARE(windows.messages.Count(RecordedMessage::Message), size_t(1));
+    QCOMPARE(windows.messages.Count(RecordedMessage::Error), size_t(0));
+    QCOMPARE(main.lbTurniername->text(), QStringLiteral("Sommerturnier"));
+    QCOMPARE(Spielerliste.size(), size_t(2));
+}
+
+void MainCommands::importErrorsSkipTheRefresh() {
+    ProgramWindows windows;
+    TMain& main = windows.Start();
+    const auto datei = windows.folder / "anmeldung.tvi";
+    WriteBytes(datei, "v1.3.3\r\nSommerturnier\r\n1\r\n2\r\n"
+                      "11||Anna||Arm||||Orks||||||0||0||0||||\r\n"
+                      "12||Bert||Berg||||Elfen||||||x||0||0||||\r\n");
+    windows.dialogs.AnswerNext(datei);
+    main.Spielerimportieren1->trigger();
+
+    QCOMPARE(windows.messages.Count(RecordedMessage::Error), size_t(1));
+    // What the import read before the faulty line stays; the views wait for the next refresh.
+    QCOMPARE(Spielerliste.size(), size_t(1));
+    QCOMPARE(main.Grid->rowCount(), 0);
+    QCOMPARE(main.lbTurniername->text(), QString());
+}
+
+void MainCommands::helpAndInformationBoxes() {
+    ProgramWindows windows;
+    TMain& main = windows.Start();
+    main.Info1->trigger();
+    main.Hilfe2->trigger();
+
+    QCOMPARE(windows.messages.shown.size(), size_t(2));
+    for (const auto& box : windows.messages.shown) {
+        QCOMPARE(box.kind, RecordedMessage::Message);
+        QCOMPARE(box.caption, std::string("Halvener Paarungs Programm"));
+    }
+    QCOMPARE(windows.messages.shown[0].text,
+             Utf8ToCp1252("Dornwalde-Paarungs-Programm\r\n"
+                          "Version: 1.5.0.1 Dateiversion: 18\r\n"
+                          "Neueste Version: Immer aktuell auf https://tuvon.example.org\r\n"
+                          "Kontakt: \r\n"
+                          "Deutsch, Englisch: kontakt@tuvon.example.org\r\n"
+                          "Französisch: contact-fr@tuvon.example.org\r\n"));
+    QCOMPARE(windows.messages.shown[1].text,
+             std::string("Leider gibt es noch keine Hilfe!\r\nVersuch es bei Problemen doch einmal "
+                         "mit dem unter Info angegebenen Kontakt!"));
+}
+
+void MainCommands::closingWithYesSavesToTheCurrentFile() {
+    ProgramWindows windows;
+    TMain& main = Geladen(windows);
+    Turniername = "Umbenannt";
+    windows.messages.AnswerNext(true);
+    QVERIFY(main.close());
+    QCOMPARE(ReadBytes(windows.folder / "turnier.dat"), TurnierdateiBytes());
+    QCOMPARE(windows.dialogs.saveRequests.size(), size_t(0));
+}
+
+void MainCommands::closingWithYesButNoNameCanStillBeCancelled() {
+    ProgramWindows windows;
+    TMain& main = windows.Start();
+    windows.messages.AnswerNext(true);
+    windows.dialogs.AnswerNext({});
+    QVERIFY(main.close());
+    QCOMPARE(windows.dialogs.saveRequests.size(), size_t(1));
+    QVERIFY(std::filesystem::is_empty(windows.folder.path()));
+    QVERIFY(Dateiname.empty());
+}
+
+void MainCommands::failedSaveOnClosingKeepsTheWindowOpen() {
+    ProgramWindows windows;
+    TMain& main = windows.Start();
+    Dateiname = PathText(windows.folder / "fehlt" / "turnier.dat");
+    windows.messages.AnswerNext(true);
+    QVERIFY(!main.close());
+    QVERIFY(main.isVisible());
+    QCOMPARE(windows.messages.Count(RecordedMessage::Error), size_t(1));
+
+    // The organiser can save elsewhere and close.
+    windows.dialogs.AnswerNext(windows.folder / "turnier.dat");
+    main.SpeichernUnter1->trigger();
+    windows.messages.AnswerNext(false);
+    QVERIFY(main.close());
+    QVERIFY(std::filesystem::exists(windows.folder / "turnier.dat"));
+}
+
+QTEST_MAIN(MainCommands)
+#include "MainCommands.moc"
