@@ -22,12 +22,14 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
 #include <QStyle>
 #include <QTabWidget>
@@ -99,6 +101,8 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent) {
     BeschriftenEingebaut();
     VerbindeBefehle();
     resize(863, 479);
+    if (const QScreen* bildschirm = QGuiApplication::primaryScreen())
+        move(bildschirm->availableGeometry().center() - rect().center());
 }
 
 void TMain::ErzeugeMenues() {
