@@ -6,6 +6,7 @@
 #include "core/TurnierdateiSpieler.h"
 #include "platform/LineFile.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <unordered_set>
 
