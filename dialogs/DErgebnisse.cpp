@@ -19,6 +19,8 @@
 
 #include <algorithm>
 
+TDlgErgebnisse* DlgErgebnisse = nullptr;
+
 namespace {
 
 constexpr int Abschnitt = 9;
@@ -153,8 +155,11 @@ TDlgErgebnisse::TDlgErgebnisse(QWidget* parent) : TFormDialog(parent) {
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(lbErgebnisse, 1);
     layout->addLayout(rechts, 1);
+}
 
+void TDlgErgebnisse::FormCreate() {
     TexteRegistrieren();
+    NurOffene = false;
 }
 
 void TDlgErgebnisse::TexteRegistrieren() {

@@ -17,7 +17,11 @@ class TRundenErgebnis;
 class TDlgErgebnisse : public TFormDialog {
     Q_OBJECT
 public:
+    // Builds the controls; the creation step (FormCreate) is run by whoever creates the window.
     explicit TDlgErgebnisse(QWidget* parent = nullptr);
+
+    // Registers the texts; the toggle starts showing every game.
+    void FormCreate();
 
     static void TexteRegistrieren();
 
@@ -72,6 +76,8 @@ private:
     QPushButton* OKBtn = nullptr;
     QPushButton* CancelBtn = nullptr;
 };
+
+extern TDlgErgebnisse* DlgErgebnisse;
 
 // The line of a pairing: names, points and victory points of both sides.
 QString ErgebnisZeile(const TPaarung& paarung);

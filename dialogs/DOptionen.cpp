@@ -23,6 +23,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+TDlgOptionen* DlgOptionen = nullptr;
+
 namespace {
 
 constexpr int Abschnitt = 13;
@@ -89,11 +91,12 @@ private:
 TDlgOptionen::TDlgOptionen(QWidget* parent) : TFormDialog(parent) {
     setObjectName("DlgOptionen");
     SeitenAnlegen();
-    Guarded([this] {
-        TexteRegistrieren();
-        StandardLaden();
-        OKAnwenden();
-    });
+}
+
+void TDlgOptionen::FormCreate() {
+    TexteRegistrieren();
+    StandardLaden();
+    OKAnwenden();
 }
 
 void TDlgOptionen::SeitenAnlegen() {

@@ -30,9 +30,12 @@ constexpr int TeamturnierRunden = 5;
 class TDlgOptionen : public TFormDialog {
     Q_OBJECT
 public:
-    // Registers the texts, loads "Config.dat" when it exists and applies the controls as OK does.
-    // A damaged file is reported and the rest of this is skipped.
+    // Builds the controls; the creation step (FormCreate) is run by whoever creates the window.
     explicit TDlgOptionen(QWidget* parent = nullptr);
+
+    // Registers the texts, loads "Config.dat" when it exists and applies the controls as OK does.
+    // A damaged file raises its error, the rest of this skipped.
+    void FormCreate();
 
     static void TexteRegistrieren();
 
@@ -119,3 +122,5 @@ private:
     QCheckBox* cbSzenarioEingabe = nullptr;
     QCheckBox* cbDruckMitSpielernummer = nullptr;
 };
+
+extern TDlgOptionen* DlgOptionen;

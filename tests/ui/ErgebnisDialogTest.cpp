@@ -104,6 +104,7 @@ private slots:
         ResetCoreState();
         messages_ = std::make_unique<RecordingMessages>();
         dlg_ = std::make_unique<TDlgErgebnisse>();
+        dlg_->FormCreate();
         DreiSpiele();
     }
     void cleanup() {

@@ -5,6 +5,7 @@
 #include "core/Siegpunktmatrix.h"
 #include "dialogs/DOptionen.h"
 #include "platform/Cp1252.h"
+#include "platform/Guarded.h"
 #include "server/ClientListe.h"
 #include "translation/Translate.h"
 
@@ -63,7 +64,12 @@ class OptionenDialogTest : public QObject {
     std::unique_ptr<RecordingMessages> messages_;
     TSimpleClient* client_ = nullptr;
 
-    std::unique_ptr<TDlgOptionen> Erzeugen() { return std::make_unique<TDlgOptionen>(); }
+    // As the start-up creates it: a failing creation step is shown and the window stays.
+    std::unique_ptr<TDlgOptionen> Erzeugen() {
+        auto dlg = std::make_unique<TDlgOptionen>();
+        Guarded([&dlg] { dlg->FormCreate(); });
+        return dlg;
+    }
     // A connected client that has fetched everything.
     void ClientHatAllesGeholt() { client_->NeedsMatrix = client_->NeedsOptions = false; }
     template <class T> static T* W(QWidget* dlg, const char* name) {
