@@ -4,6 +4,7 @@
 #include "core/Paarungen.h"
 #include "core/Siegpunktmatrix.h"
 #include "dialogs/DErgebnisse.h"
+#include "qt/Element.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,11 +15,10 @@
 namespace {
 
 void Spieler(int nummer, const char* vorname, const char* name) {
-    auto s = std::make_unique<TSpieler>();
-    s->Startnummer = nummer;
-    s->Vorname = vorname;
-    s->Name = name;
-    Spielerliste.push_back(std::move(s));
+    Spielerliste.push_back(std::make_unique<TSpieler>());
+    Spielerliste.back()->Startnummer = nummer;
+    Spielerliste.back()->Vorname = vorname;
+    Spielerliste.back()->Name = name;
 }
 
 void Paare(int a, int b, int tisch) {
@@ -80,12 +80,7 @@ class ErgebnisDialogTest : public QObject {
     std::unique_ptr<RecordingMessages> messages_;
     std::unique_ptr<TDlgErgebnisse> dlg_;
 
-    template <class T> T* W(const char* name) {
-        T* widget = dlg_->findChild<T*>(name);
-        if (!widget)
-            qFatal("control %s missing", name);
-        return widget;
-    }
+    template <class T> T* W(const char* name) { return Element<T>(dlg_.get(), name); }
     QListWidget* Liste() { return W<QListWidget>("lbErgebnisse"); }
     void Tippe(const char* edit, const char* text) {
         auto* e = W<QLineEdit>(edit);

@@ -6,6 +6,7 @@
 #include "dialogs/DOptionen.h"
 #include "platform/Cp1252.h"
 #include "platform/Guarded.h"
+#include "qt/Element.h"
 #include "server/ClientListe.h"
 #include "translation/Translate.h"
 
@@ -46,13 +47,12 @@ std::vector<std::string> Zeilen(QListWidget* box) {
 }
 
 void NeuerSpieler(int nummer, const char* herkunft, const char* team, const char* armee) {
-    auto spieler = std::make_unique<TSpieler>();
-    spieler->Startnummer = nummer;
-    spieler->Name = "Spieler" + std::to_string(nummer);
-    spieler->Herkunft = herkunft;
-    spieler->Team = team;
-    spieler->Armee = armee;
-    Spielerliste.push_back(std::move(spieler));
+    Spielerliste.push_back(std::make_unique<TSpieler>());
+    TSpieler& spieler = *Spielerliste.back();
+    spieler.Startnummer = nummer;
+    spieler.Herkunft = herkunft;
+    spieler.Team = team;
+    spieler.Armee = armee;
 }
 
 } // namespace
@@ -72,12 +72,7 @@ class OptionenDialogTest : public QObject {
     }
     // A connected client that has fetched everything.
     void ClientHatAllesGeholt() { client_->NeedsMatrix = client_->NeedsOptions = false; }
-    template <class T> static T* W(QWidget* dlg, const char* name) {
-        T* widget = dlg->findChild<T*>(name);
-        if (!widget)
-            qFatal("control %s missing", name);
-        return widget;
-    }
+    template <class T> static T* W(QWidget* dlg, const char* name) { return Element<T>(dlg, name); }
     static void Ok(QWidget* dlg) { QTest::mouseClick(W<QPushButton>(dlg, "OK"), Qt::LeftButton); }
 
 private slots:

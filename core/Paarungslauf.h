@@ -1,0 +1,43 @@
+#pragma once
+// One pairing run of the round AktuellerSpieltag as the pairing dialog drives it, in three steps,
+// so that the search, which may take long, can run away from the main thread:
+//   PaarungVorbereiten  (main thread) question, seeding, standings, group check, team data,
+//                        fixed pairings, bye
+//   PaarungSuchen       (any one thread) the search; it reads the players' earlier rounds and
+//                        the options and writes only the working fields (Gepaart, Partner, the
+//                        teams' Gepaart and Gegner[0]) and the violation counters, so nothing
+//                        else may touch those while it runs
+//   PaarungAbschliessen (main thread) commit and messages
+// Messages go through the message seam with the program title as caption; the texts are those of
+// section 14 (RegistrierePaarenTexte).
+#include <functional>
+#include <string>
+#include <vector>
+
+struct TPaarungslauf {
+    enum class Stand {
+        Beendet, // nothing (more) to do: declined, odd groups, or everything was fixed
+        Gepaart, // every side was covered by fixed pairings: committed, no message
+        Suche,   // the search must run from Start
+    };
+    Stand Ergebnis = Stand::Beendet;
+    bool Teamturnier = false; // teams are paired, not players
+    bool Freilos = false;     // the lowest-placed unpaired player got the bye
+    int Start = -1;           // list position of the first unpaired player or team
+};
+
+void RegistrierePaarenTexte();
+
+// Runs the steps up to the search. feste holds the fixed pairings as consecutive names (side 1,
+// side 2, ...): display names of players, or team names in a team tournament. A name that
+// cannot be found raises TuvonError; what was written before stays.
+TPaarungslauf PaarungVorbereiten(const std::vector<std::string>& feste);
+
+// The search; true when a complete pairing was found.
+bool PaarungSuchen(const TPaarungslauf& lauf);
+
+// After the search: on success commits, calls schliessen, then shows the success message (with
+// the bye message and the position gaps for players) and returns true; otherwise shows the
+// failure message and returns false.
+bool PaarungAbschliessen(const TPaarungslauf& lauf, bool gefunden,
+                         const std::function<void()>& schliessen);
