@@ -39,6 +39,9 @@ void TMain::VerbindeBefehle() {
     Menue(this, SpeichernUnter1, &TMain::SpeichernUnter1Click);
     Menue(this, Beenden1, &TMain::Beenden1Click);
     Menue(this, Spielerimportieren1, &TMain::Spielerimportieren1Click);
+    Knopf(this, bSpieler, &TMain::NeuerSpielerClick);
+    Menue(this, SpielerVerndern, &TMain::NeuerSpielerClick);
+    Menue(this, NeuenSpielereingeben1, &TMain::NeuenSpielereingeben1Click);
     Menue(this, Info1, &TMain::Info1Click);
     Menue(this, Hilfe2, &TMain::Hilfe2Click);
 

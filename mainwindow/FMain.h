@@ -54,6 +54,8 @@ public:
     void SpeichernUnter1Click();
     void Beenden1Click();
     void Spielerimportieren1Click();
+    void NeuerSpielerClick();
+    void NeuenSpielereingeben1Click();
     void Info1Click();
     void Hilfe2Click();
 

@@ -1,5 +1,6 @@
 #include "mainwindow/Fenster.h"
 
+#include "dialogs/DNeuerSpieler.h"
 #include "mainwindow/FMain.h"
 #include "platform/Guarded.h"
 
@@ -33,6 +34,8 @@ void ErzeugeFenster() {
     Behalte(Main, new TMain);
     // The window itself always comes into being; a failure of its creation handler is shown.
     Guarded([] { Main->FormCreate(); });
+    Behalte(DlgNeuerSpiel, new TDlgNeuerSpiel(Main));
+    Guarded([] { DlgNeuerSpiel->FormCreate(); });
 }
 
 void ZerstoereFenster() {

@@ -5,10 +5,12 @@
 #include "core/Paarungen.h"
 #include "mainwindow/FMain.h"
 #include "platform/Cp1252.h"
+#include "qt/ModalerDialog.h"
 #include "qt/ProgramWindows.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QListWidget>
 #include <QTest>
 #include <QToolButton>
 
@@ -157,8 +159,16 @@ void MainCommands::importAddsThePlayersAndShowsTheTitle() {
                       "11||Anna||Arm||Ann||Orks||Halven||Rot||3||5||1||z||\r\n"
                       "12||Bert||Berg||||Elfen||||||0||||0||||\r\n");
     windows.dialogs.AnswerNext(datei);
+    QStringList gezeigt;
+    ModalerDialog pruefen([&gezeigt](QDialog& dlg) {
+        auto* liste = dlg.findChild<QListWidget*>("lvSpieler");
+        for (int i = 0; i < liste->count(); ++i)
+            gezeigt << liste->item(i)->text();
+    });
     main.Spielerimportieren1->trigger();
 
+    // The player dialog shows the imported players for checking.
+    QCOMPARE(gezeigt, (QStringList{"Anna Arm", "Bert Berg"}));
     QCOMPARE(windows.dialogs.openRequests[0].filter, std::string("Tuvon Import|*.tvi|Alle|*.*"));
     QVERIFY(windows.dialogs.openRequests[0].defaultExtension.isEmpty());
     QCOMPARE(main.lbTurniername->text(), QStringLiteral("Sommerturnier"));
@@ -169,7 +179,9 @@ void MainCommands::importAddsThePlayersAndShowsTheTitle() {
     // A wrong version line is reported by the import itself; the command still refreshes.
     WriteBytes(datei, "v1.3.2\r\nAnderes\r\n1\r\n0\r\n");
     windows.dialogs.AnswerNext(datei);
+    ModalerDialog schliessen([](QDialog&) {});
     main.Spielerimportieren1->trigger();
+    QVERIFY(schliessen.Gezeigt());
     QCOMPARE(windows.messages.Count(RecordedMessage::Message), size_t(1));
     QCOMPARE(windows.messages.Count(RecordedMessage::Error), size_t(0));
     QCOMPARE(main.lbTurniername->text(), QStringLiteral("Sommerturnier"));
@@ -184,8 +196,10 @@ void MainCommands::importErrorsSkipTheRefresh() {
                       "11||Anna||Arm||||Orks||||||0||0||0||||\r\n"
                       "12||Bert||Berg||||Elfen||||||x||0||0||||\r\n");
     windows.dialogs.AnswerNext(datei);
+    ModalerDialog nie([](QDialog&) {});
     main.Spielerimportieren1->trigger();
 
+    QVERIFY(!nie.Gezeigt());
     QCOMPARE(windows.messages.Count(RecordedMessage::Error), size_t(1));
     // What the import read before the faulty line stays; the views wait for the next refresh.
     QCOMPARE(Spielerliste.size(), size_t(1));
