@@ -1,0 +1,71 @@
+#include "server/qt/QtSerialisierer.h"
+
+#include <QMetaObject>
+#include <QThread>
+
+QtSerialisierer::QtSerialisierer() = default;
+
+QtSerialisierer::~QtSerialisierer() {
+    // Nothing may be left waiting for a main thread that no longer listens.
+    Abarbeiten();
+}
+
+void QtSerialisierer::Ausfuehren(const std::function<void()>& work) {
+    if (QThread::currentThread() == hauptthread_.thread()) {
+        work();
+        return;
+    }
+    std::unique_lock lock(mutex_);
+    if (direkt_) {
+        work(); // under the lock: one piece at a time
+        return;
+    }
+    Auftrag auftrag;
+    auftrag.work = &work;
+    warteschlange_.push_back(&auftrag);
+    if (!angefordert_) {
+        angefordert_ = true;
+        lock.unlock();
+        QMetaObject::invokeMethod(
+            &hauptthread_, [this] { Abarbeiten(); }, Qt::QueuedConnection);
+        lock.lock();
+    }
+    erledigt_.wait(lock, [&] { return auftrag.fertig; });
+    if (auftrag.fehler)
+        std::rethrow_exception(auftrag.fehler);
+}
+
+void QtSerialisierer::Abarbeiten() {
+    std::vector<Auftrag*> auftraege;
+    {
+        std::lock_guard lock(mutex_);
+        auftraege.swap(warteschlange_);
+        angefordert_ = false;
+    }
+    for (Auftrag* a : auftraege) {
+        try {
+            (*a->work)();
+        } catch (...) {
+            a->fehler = std::current_exception();
+        }
+        std::lock_guard lock(mutex_);
+        a->fertig = true;
+        erledigt_.notify_all();
+    }
+}
+
+void QtSerialisierer::WaehrendHauptthreadWartet(const std::function<void()>& warten) {
+    {
+        std::lock_guard lock(mutex_);
+        direkt_ = true;
+    }
+    struct Ende {
+        QtSerialisierer& s;
+        ~Ende() {
+            std::lock_guard lock(s.mutex_);
+            s.direkt_ = false;
+        }
+    } ende{*this};
+    Abarbeiten(); // what was queued before still runs here, on the main thread
+    warten();
+}
