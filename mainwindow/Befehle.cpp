@@ -42,6 +42,7 @@ void TMain::VerbindeBefehle() {
     Knopf(this, bSpieler, &TMain::NeuerSpielerClick);
     Menue(this, SpielerVerndern, &TMain::NeuerSpielerClick);
     Menue(this, NeuenSpielereingeben1, &TMain::NeuenSpielereingeben1Click);
+    Menue(this, ServerVerwalten1, &TMain::Button1Click);
     Menue(this, Info1, &TMain::Info1Click);
     Menue(this, Hilfe2, &TMain::Hilfe2Click);
 

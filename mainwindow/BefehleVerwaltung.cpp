@@ -4,6 +4,7 @@
 #include "core/SpielerImport.h"
 #include "dialogs/DNeuerSpieler.h"
 #include "mainwindow/DateiDialog.h"
+#include "server/qt/DlgServer.h"
 
 void TMain::Spielerimportieren1Click() {
     if (!ODImport->Execute())
@@ -25,4 +26,9 @@ void TMain::NeuenSpielereingeben1Click() {
     DlgNeuerSpiel->exec();
     DlgNeuerSpiel->ChangeModus(TDlgNeuerSpiel::Leerlauf);
     AnsichtErneuern();
+}
+
+// The server window; the server goes on running when it closes.
+void TMain::Button1Click() {
+    DServer->exec();
 }

@@ -56,6 +56,7 @@ public:
     void Spielerimportieren1Click();
     void NeuerSpielerClick();
     void NeuenSpielereingeben1Click();
+    void Button1Click();
     void Info1Click();
     void Hilfe2Click();
 

@@ -3,6 +3,7 @@
 #include "dialogs/DNeuerSpieler.h"
 #include "mainwindow/FMain.h"
 #include "platform/Guarded.h"
+#include "server/qt/DlgServer.h"
 
 #include <functional>
 #include <vector>
@@ -34,6 +35,7 @@ void ErzeugeFenster() {
     Behalte(Main, new TMain);
     // The window itself always comes into being; a failure of its creation handler is shown.
     Guarded([] { Main->FormCreate(); });
+    Behalte(DServer, new TDServer(Main));
     Behalte(DlgNeuerSpiel, new TDlgNeuerSpiel(Main));
     Guarded([] { DlgNeuerSpiel->FormCreate(); });
 }

@@ -1,0 +1,192 @@
+// The server window offscreen: start and stop through btnServer, its captions and log, bad ports,
+// and the serialiser on the main thread (also inside a modal dialog's event loop, and when the
+// window goes away while clients wait for the main thread).
+#include "CoreState.h"
+#include "RecordingMessages.h"
+#include "Serverturnier.h"
+#include "TestClient.h"
+#include "core/Paarungen.h"
+#include "platform/TcpServer.h"
+#include "server/ClientListe.h"
+#include "server/qt/DlgServer.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <chrono>
+#include <future>
+#include <memory>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+QStringList Log(TDServer& fenster) {
+    return fenster.dbMemo->toPlainText().split('\n', Qt::SkipEmptyParts);
+}
+
+// Runs a client's conversation off the main thread, which must stay free to serve it.
+template <class F> auto ImHintergrund(F f) {
+    return std::async(std::launch::async, f);
+}
+
+template <class T> bool Fertig(std::future<T>& f) {
+    return f.wait_for(0s) == std::future_status::ready;
+}
+
+} // namespace
+
+class ServerFensterTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        ResetCoreState();
+        BaueServerturnier();
+        SetzeDreiZeilenMatrix();
+    }
+
+    void startAndStopThroughTheButton() {
+        TDServer fenster;
+        QCOMPARE(fenster.btnServer->text(), QString("Server Starten"));
+        QCOMPARE(fenster.EPort->text(), QString("50000"));
+        fenster.show();
+        QCOMPARE(fenster.windowTitle(), QString("Server"));
+        QCOMPARE(fenster.lbPort->text(), QString("Port:"));
+        QCOMPARE(fenster.OKBtn->text(), QString("OK"));
+        QCOMPARE(fenster.lbServername->text(), "Servername: " + QString::fromStdString(HostName()));
+
+        fenster.EPort->setText("0");
+        QTest::mouseClick(fenster.btnServer, Qt::LeftButton);
+        QVERIFY(fenster.Port() > 0);
+        QCOMPARE(fenster.btnServer->text(), QString("Server Stoppen"));
+        QCOMPARE(Log(fenster), QStringList{"Server gestartet"});
+
+        const int port = fenster.Port();
+        auto sitzung = ImHintergrund([port] {
+            TestClient c(port);
+            c.LiesZeile();
+            c.SendeZeile("Tisch 7");
+            c.SendeZeile("Hole");
+            c.SendeInts({3});
+            c.LiesZeile();
+            c.Lies(76); // matrix and options blocks
+            const std::string name1 = c.LiesZeile();
+            return name1 + "|" + c.LiesZeile();
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(Fertig(sitzung), 20000);
+        QCOMPARE(QByteArray::fromStdString(sitzung.get()), QByteArray("Bernd B\xE4r|Carl Cox"));
+        QTRY_COMPARE(Log(fenster).size(), 6);
+        QCOMPARE(Log(fenster).mid(1),
+                 (QStringList{"Client Tisch 7 has logged in", "Client Tisch 7 has sent Hole",
+                              "Client Tisch 7 fetched Player 3", "Client Tisch 7 fetched Matrix",
+                              "Client Tisch 7 has logged off"}));
+
+        auto bleibt = std::make_unique<TestClient>(port);
+        bleibt->LiesZeile();
+        bleibt->SendeZeile("Bleibt");
+        QTRY_COMPARE(Log(fenster).size(), 7);
+        QTest::mouseClick(fenster.btnServer, Qt::LeftButton);
+        QCOMPARE(fenster.Port(), 0);
+        QCOMPARE(fenster.btnServer->text(), QString("Server Starten"));
+        QCOMPARE(Log(fenster).mid(7),
+                 (QStringList{"Client Bleibt has logged off", "Server gestoppt"}));
+        QVERIFY(bleibt->WarteAufEnde());
+        QVERIFY(Clientliste.empty());
+
+        // Started again on the same port.
+        fenster.EPort->setText(QString::number(port));
+        QTest::mouseClick(fenster.btnServer, Qt::LeftButton);
+        QCOMPARE(fenster.Port(), port);
+        QCOMPARE(Log(fenster).last(), QString("Server gestartet"));
+    }
+
+    void aPortThatIsNoNumberOrCannotBeBoundShowsTheError() {
+        RecordingMessages boxen;
+        TDServer fenster;
+        fenster.EPort->setText("5000x");
+        QTest::mouseClick(fenster.btnServer, Qt::LeftButton);
+        QCOMPARE(boxen.Texts(RecordedMessage::Error),
+                 std::vector<std::string>{"'5000x' ist kein gültiger Integerwert"});
+
+        TcpServer belegt(
+            TcpEreignisse{[](TcpVerbindung&) {}, [](TcpVerbindung&) {}, [](TcpVerbindung&) {}});
+        belegt.Starten(0);
+        fenster.EPort->setText(QString::number(belegt.Port()));
+        QTest::mouseClick(fenster.btnServer, Qt::LeftButton);
+        QCOMPARE(boxen.Count(RecordedMessage::Error), 2u);
+        QVERIFY(boxen.shown.back().text.find(std::to_string(belegt.Port())) != std::string::npos);
+
+        QCOMPARE(fenster.Port(), 0);
+        QCOMPARE(fenster.btnServer->text(), QString("Server Starten"));
+        QVERIFY(Log(fenster).isEmpty());
+    }
+
+    void aResultArrivesWhileAModalDialogIsOpenAndTheClosedWindowKeepsServing() {
+        TDServer fenster;
+        fenster.show();
+        fenster.EPort->setText("0");
+        QTest::mouseClick(fenster.btnServer, Qt::LeftButton);
+        QTest::mouseClick(fenster.OKBtn, Qt::LeftButton);
+        QVERIFY(!fenster.isVisible());
+        const int port = fenster.Port();
+        QVERIFY(port > 0);
+
+        auto sitzung = ImHintergrund([port] {
+            TestClient c(port);
+            c.LiesZeile();
+            c.SendeZeile("Modal");
+            c.SendeZeile("Sende");
+            c.SendeInts({3, 0, 700, 900, 6, 10, 1, 2, 3, 4});
+            c.SendeZeile("Matrix"); // its reply comes after the Sende was stored
+            c.SendeInts({900, 700});
+            c.LiesZeile();
+            c.LiesZeile();
+            return c.Lies(12);
+        });
+        // The main thread sits in a dialog's own event loop until the client is through.
+        QDialog modal;
+        QTimer pruefer;
+        QObject::connect(&pruefer, &QTimer::timeout, &modal, [&] {
+            if (Fertig(sitzung))
+                modal.accept();
+        });
+        pruefer.start(5);
+        QTimer::singleShot(20000, &modal, &QDialog::reject);
+        QCOMPARE(modal.exec(), int(QDialog::Accepted));
+        QCOMPARE(sitzung.get(), Ints({1, 13, 3}));
+
+        const TPaarung* p = FindePaarungVonSpieler(2);
+        QVERIFY(p->Eingegeben && p->VomClient);
+        QCOMPARE(FindeSpieler(2)->GetSiegpunkte(2), 700);
+        QCOMPARE(FindeSpieler(3)->GetPunkte(2), 10);
+
+        fenster.show();
+        QTRY_VERIFY(Log(fenster).contains("Client Modal has sent 3:0(700:900)"));
+    }
+
+    void destroyingTheWindowWithClientsWaitingEndsEveryConnection() {
+        auto fenster = std::make_unique<TDServer>();
+        fenster->EPort->setText("0");
+        QTest::mouseClick(fenster->btnServer, Qt::LeftButton);
+        const int port = fenster->Port();
+        // The main thread runs no event loop from here on: each connection, once greeted, waits
+        // for it to take the client into the list, until the window goes.
+        std::vector<std::unique_ptr<TestClient>> clients;
+        for (int i = 0; i < 3; ++i) {
+            clients.push_back(std::make_unique<TestClient>(port));
+            QCOMPARE(clients.back()->LiesZeile(), std::string("Connection Established..."));
+            clients.back()->SendeZeile("Name");
+        }
+        fenster.reset();
+        for (auto& c : clients)
+            QVERIFY(c->WarteAufEnde());
+        QVERIFY(Clientliste.empty());
+    }
+};
+
+QTEST_MAIN(ServerFensterTest)
+#include "ServerFensterTest.moc"
