@@ -43,6 +43,10 @@ void TMain::VerbindeBefehle() {
     Menue(this, SpielerVerndern, &TMain::NeuerSpielerClick);
     Menue(this, NeuenSpielereingeben1, &TMain::NeuenSpielereingeben1Click);
     Menue(this, ServerVerwalten1, &TMain::Button1Click);
+    Knopf(this, bPaaren, &TMain::bPaarenClick);
+    Knopf(this, bErgebnis, &TMain::Ergebnisse1Click);
+    Menue(this, Ergebnisse1, &TMain::Ergebnisse1Click);
+    Menue(this, Paarenkonfigurieren1, &TMain::Paarenkonfigurieren1Click);
     Menue(this, Info1, &TMain::Info1Click);
     Menue(this, Hilfe2, &TMain::Hilfe2Click);
 

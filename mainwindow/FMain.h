@@ -57,6 +57,9 @@ public:
     void NeuerSpielerClick();
     void NeuenSpielereingeben1Click();
     void Button1Click();
+    void bPaarenClick();
+    void Ergebnisse1Click();
+    void Paarenkonfigurieren1Click();
     void Info1Click();
     void Hilfe2Click();
 

@@ -1,6 +1,9 @@
 #include "mainwindow/Fenster.h"
 
+#include "dialogs/DErgebnisse.h"
 #include "dialogs/DNeuerSpieler.h"
+#include "dialogs/DOptionen.h"
+#include "dialogs/DPaaren.h"
 #include "mainwindow/FMain.h"
 #include "platform/Guarded.h"
 #include "server/qt/DlgServer.h"
@@ -23,6 +26,13 @@ template <class T> void Behalte(T*& fenster, T* neu) {
     });
 }
 
+// A hidden window of the creation order, parented to the main window. The window itself always
+// comes into being; a failure of its creation handler is shown and start-up goes on.
+template <class T> void Erzeuge(T*& fenster) {
+    Behalte(fenster, new T(Main));
+    Guarded([&fenster] { fenster->FormCreate(); });
+}
+
 } // namespace
 
 void ErzeugeFenster() {
@@ -36,8 +46,10 @@ void ErzeugeFenster() {
     // The window itself always comes into being; a failure of its creation handler is shown.
     Guarded([] { Main->FormCreate(); });
     Behalte(DServer, new TDServer(Main));
-    Behalte(DlgNeuerSpiel, new TDlgNeuerSpiel(Main));
-    Guarded([] { DlgNeuerSpiel->FormCreate(); });
+    Erzeuge(DlgOptionen);
+    Erzeuge(DlgNeuerSpiel);
+    Erzeuge(DlgPaaren);
+    Erzeuge(DlgErgebnisse);
 }
 
 void ZerstoereFenster() {
