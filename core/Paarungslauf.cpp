@@ -160,6 +160,10 @@ TPaarungslauf PaarungVorbereiten(const std::vector<std::string>& feste) {
             lauf.Start = ErsterOffenerSpieler();
         }
     }
+    // A result the server stores meanwhile (on the main thread) then never has to grow a
+    // player's list of rounds while the search reads the earlier ones.
+    for (const auto& spieler : Spielerliste)
+        spieler->RundeAnlegen(r);
     lauf.Ergebnis = TPaarungslauf::Stand::Suche;
     return lauf;
 }

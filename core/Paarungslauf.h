@@ -3,10 +3,11 @@
 // so that the search, which may take long, can run away from the main thread:
 //   PaarungVorbereiten  (main thread) question, seeding, standings, group check, team data,
 //                        fixed pairings, bye
-//   PaarungSuchen       (any one thread) the search; it reads the players' earlier rounds and
-//                        the options and writes only the working fields (Gepaart, Partner, the
-//                        teams' Gepaart and Gegner[0]) and the violation counters, so nothing
-//                        else may touch those while it runs
+//   PaarungSuchen       (any one thread) the search; it reads the players' earlier rounds, the
+//                        teams and the options and writes only the working fields (Gepaart,
+//                        Partner, the teams' Gepaart and Gegner[0]) and the violation counters,
+//                        so nothing else may touch those while it runs; storing results of the
+//                        round being paired may go on (every player holds that round by then)
 //   PaarungAbschliessen (main thread) commit and messages
 // Messages go through the message seam with the program title as caption; the texts are those of
 // section 14 (RegistrierePaarenTexte).

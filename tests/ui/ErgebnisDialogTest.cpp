@@ -1,16 +1,19 @@
 #include "CoreState.h"
 #include "RecordingMessages.h"
+#include "TestClient.h"
 #include "core/Data.h"
 #include "core/Paarungen.h"
 #include "core/Siegpunktmatrix.h"
 #include "dialogs/DErgebnisse.h"
 #include "qt/Element.h"
+#include "server/qt/DlgServer.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <future>
 
 namespace {
 
@@ -52,8 +55,8 @@ void DreiSpiele() {
     PaarungVon(3)->Eingegeben = true;
 }
 
-// What the result server does when a client sends a result: working copies, the two flags and
-// both players, as one unit.
+// What the result server stores when a client sends a result: working copies, the two flags
+// and both players, as one unit.
 void ClientSendet(int nummer, int p1, int p2, int s1, int s2) {
     TPaarung* p = PaarungVon(nummer);
     p->Ergebnis1.Punkte = p1;
@@ -279,13 +282,29 @@ private slots:
     }
 
     void aClientResultArrivingWhileOpenIsKept() {
+        TDServer server;
+        server.EPort->setText("0");
+        QTest::mouseClick(server.btnServer, Qt::LeftButton);
+        const int port = server.Port();
+        QVERIFY(port > 0);
+
         dlg_->show();
         Tippe("ESpielerNr", "1");
         Tippe("EPkt1", "2");
         Tippe("ESpielerNr", "5");
         Tippe("EPkt1", "1");
-        // The dialog does not see the client's result and goes on typing into the old values.
-        ClientSendet(5, 13, 3, 800, 100);
+        // A client sends the result of Carl - Dora through the result server.
+        auto client = std::async(std::launch::async, [port] {
+            TestClient c(port);
+            c.LiesZeile();
+            c.SendeZeile("Tisch 3");
+            c.SendeZeile("Sende");
+            c.SendeInts({5, 6, 800, 100, 13, 3, 1, 1, 0, 0});
+            c.LiesZeile();
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(PaarungVon(5)->VomClient, 20000);
+        client.get();
+        // The dialog does not see it and goes on typing into the old values.
         Tippe("EPkt2", "7");
         Klick("OKBtn");
         // The client's result stands; the organiser's other edit is stored.
@@ -295,7 +314,7 @@ private slots:
         QCOMPARE(FindeSpieler(1)->GetPunkte(2), 2);
         QVERIFY(PaarungVon(5)->Eingegeben);
 
-        // Cancel does not revert it either.
+        // Cancel does not revert such a result either.
         dlg_->show();
         QVERIFY(!PaarungVon(5)->VomClient);
         Tippe("ESpielerNr", "2");
