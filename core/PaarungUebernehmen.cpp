@@ -6,6 +6,8 @@
 
 void UebernehmePaarung() {
     const int r = AktuellerSpieltag;
+    if (r < 1)
+        return; // no round to commit into
     const int anzahl = static_cast<int>(Spielerliste.size());
     for (const auto& s : Spielerliste) {
         // A partner index that names no player is taken as no partner: a bye, not a crash.

@@ -26,8 +26,6 @@ TMatching::TMatching(const TBitGraph& graph)
 }
 
 bool TMatching::Reicht(const std::uint64_t* lebend, int anzahl, int ziel, std::int64_t& aufwand) {
-    if (ziel <= 0)
-        return true;
     // Drop the edges whose other end left, or whose other end was matched anew meanwhile.
     int groesse = 0;
     frei_.clear();
