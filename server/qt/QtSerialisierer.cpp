@@ -23,14 +23,14 @@ void QtSerialisierer::Ausfuehren(const std::function<void()>& work) {
     Auftrag auftrag;
     auftrag.work = &work;
     warteschlange_.push_back(&auftrag);
-    if (!angefordert_) {
-        angefordert_ = true;
-        lock.unlock();
+    const bool anfordern = !angefordert_;
+    angefordert_ = true;
+    lock.unlock();
+    if (anfordern)
         QMetaObject::invokeMethod(
             &hauptthread_, [this] { Abarbeiten(); }, Qt::QueuedConnection);
-        lock.lock();
-    }
-    erledigt_.wait(lock, [&] { return auftrag.fertig; });
+    std::unique_lock warten(auftrag.mutex);
+    auftrag.erledigt.wait(warten, [&] { return auftrag.fertig; });
     if (auftrag.fehler)
         std::rethrow_exception(auftrag.fehler);
 }
@@ -48,9 +48,9 @@ void QtSerialisierer::Abarbeiten() {
         } catch (...) {
             a->fehler = std::current_exception();
         }
-        std::lock_guard lock(mutex_);
+        std::lock_guard lock(a->mutex);
         a->fertig = true;
-        erledigt_.notify_all();
+        a->erledigt.notify_one(); // a is gone once its thread wakes
     }
 }
 

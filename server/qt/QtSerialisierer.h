@@ -23,10 +23,14 @@ public:
     void WaehrendHauptthreadWartet(const std::function<void()>& warten) override;
 
 private:
+    // One piece of work and the waiting thread's own signal: finishing one piece wakes only
+    // the thread that handed it over.
     struct Auftrag {
         const std::function<void()>* work = nullptr;
-        bool fertig = false;
         std::exception_ptr fehler;
+        std::mutex mutex;
+        std::condition_variable erledigt;
+        bool fertig = false;
     };
 
     // Runs every piece handed over so far; on the main thread.
@@ -34,7 +38,6 @@ private:
 
     QObject hauptthread_; // lives on the main thread; the queued calls go to it
     std::mutex mutex_;
-    std::condition_variable erledigt_;
     std::vector<Auftrag*> warteschlange_;
     bool angefordert_ = false; // a call to Abarbeiten is queued
     bool direkt_ = false;      // the main thread waits in WaehrendHauptthreadWartet
