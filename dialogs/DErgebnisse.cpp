@@ -110,7 +110,9 @@ TDlgErgebnisse::TDlgErgebnisse(QWidget* parent) : TFormDialog(parent) {
         connect(w.edit, &QLineEdit::textChanged, this,
                 [this, w] { WertGeaendert(w.edit, w.feld, w.seite1); });
     }
-    connect(lbErgebnisse, &QListWidget::itemClicked, this, [this] { ErgebnisAnzeigen(); });
+    // Every change of the selection, by mouse or by keys, shows the pairing the edits then
+    // change.
+    connect(lbErgebnisse, &QListWidget::currentItemChanged, this, [this] { ErgebnisAnzeigen(); });
     connect(ESpielerNr, &QLineEdit::textChanged, this, &TDlgErgebnisse::ESpielerNrChange);
     connect(btnAusblenden, &QPushButton::clicked, this, &TDlgErgebnisse::btnAusblendenClick);
     connect(OKBtn, &QPushButton::clicked, this, [this] {

@@ -122,6 +122,9 @@ private slots:
         QCOMPARE(W<QLineEdit>("EPkt1")->text(), QString("12"));
         QCOMPARE(W<QLineEdit>("ESpkt2")->text(), QString("100"));
         QCOMPARE(W<QLabel>("Label3")->text(), QString("Siegpunkte"));
+        QTest::keyClick(Liste(), Qt::Key_End);
+        QCOMPARE(W<QLabel>("lbSpieler1")->text(), QString("Zoe Zander(1)"));
+        QTest::keyClick(Liste(), Qt::Key_Home);
         QCOMPARE(W<QPushButton>("btnAusblenden")->text(),
                  QString("Bereits eingegebene Spiele ausblenden"));
 
