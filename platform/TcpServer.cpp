@@ -141,15 +141,6 @@ void TcpServer::Stoppen() {
     port_ = 0;
 }
 
-size_t TcpServer::AnzahlVerbindungen() {
-    std::lock_guard lock(mutex_);
-    size_t n = 0;
-    for (auto& e : eintraege_)
-        if (!e.beendet)
-            ++n;
-    return n;
-}
-
 std::string HostName() {
     asio::error_code ec;
     auto name = asio::ip::host_name(ec);

@@ -46,9 +46,6 @@ public:
     // The port listened on while active.
     int Port() const { return port_; }
 
-    // Connections whose thread has not ended yet.
-    size_t AnzahlVerbindungen();
-
 private:
     struct Eintrag {
         std::unique_ptr<TcpVerbindung> verbindung;

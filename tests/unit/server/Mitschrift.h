@@ -26,10 +26,6 @@ public:
             return static_cast<size_t>(std::count(zeilen_.begin(), zeilen_.end(), zeile)) >= count;
         });
     }
-    bool WarteAufAnzahl(size_t n, std::chrono::milliseconds timeout = std::chrono::seconds(20)) {
-        std::unique_lock lock(m_);
-        return cv_.wait_for(lock, timeout, [&] { return zeilen_.size() >= n; });
-    }
 
 private:
     std::mutex m_;
