@@ -20,7 +20,7 @@ inline TSpieler& Mitglied(int nummer, const std::string& team, int teamNr) {
     return s;
 }
 
-// The team of that name; the test fails when there is none.
+// The team of that name; throws when there is none.
 inline TTTTeam& Team(const std::string& name) {
     const int index = FindeTeam(name);
     if (index < 0)
@@ -28,10 +28,10 @@ inline TTTTeam& Team(const std::string& name) {
     return *Teamliste[static_cast<size_t>(index)];
 }
 
-inline std::vector<std::string> TeamNamen() {
-    std::vector<std::string> namen;
+inline std::string TeamNamen() {
+    std::string namen;
     for (const auto& t : Teamliste)
-        namen.push_back(t->Name.str());
+        namen += t->Name.str() + "|";
     return namen;
 }
 
@@ -48,12 +48,9 @@ inline void Aufstellung(const std::vector<std::pair<std::string, int>>& mitglied
 // Teams A, B, C, D with one member each at slot 1 (start numbers 1 to 4); in round 1 A played B
 // at table 1 and C played D at table 2.
 inline void ErsteRundeABCD() {
-    TSpieler& a = Mitglied(1, "A", 1);
-    TSpieler& b = Mitglied(2, "B", 1);
-    TSpieler& c = Mitglied(3, "C", 1);
-    TSpieler& d = Mitglied(4, "D", 1);
-    testaufbau::Spiel(a, b, 1, 0, 0, 0, 0, 1);
-    testaufbau::Spiel(c, d, 1, 0, 0, 0, 0, 2);
+    Aufstellung({{"A", 1}, {"B", 1}, {"C", 1}, {"D", 1}});
+    testaufbau::Spiel(*FindeSpieler(1), *FindeSpieler(2), 1, 0, 0, 0, 0, 1);
+    testaufbau::Spiel(*FindeSpieler(3), *FindeSpieler(4), 1, 0, 0, 0, 0, 2);
 }
 
 // A team tournament on fresh state.

@@ -40,35 +40,27 @@ protected:
     RecordingMessages meldungen;
 };
 
+const std::string kWiederholt =
+    Utf8ToCp1252(" Spieler müssen an einem Tisch spielen, an dem sie schonmal gespielt haben.");
+
 } // namespace
 
-TEST_F(TischeTest, DefaultsAndGroupLookup) {
-    TischeZufaellig = false, AnzahlTische = 9;
-    NeueTischgruppe("x", 1, 2);
-    InitTische();
-    EXPECT_TRUE(TischeZufaellig && !TischgruppenBeruecksichtigen && !TischgruppenManuell);
-    EXPECT_EQ(ErsteInReihenfolge + AnzahlTische, 0);
-    EXPECT_EQ(WieOftProGruppe, 2);
-    EXPECT_EQ(AnzahlTischgruppen, 5);
-    EXPECT_TRUE(Tischgruppen.empty());
-
+TEST_F(TischeTest, GroupOfATableIsTheLastGroupHoldingIt) {
+    EXPECT_TRUE(TischeZufaellig && WieOftProGruppe == 2 && AnzahlTischgruppen == 5);
     NeueTischgruppe("Vorn", 1, 6);
     NeueTischgruppe("Mitte", 5, 10);
-    NeueTischgruppe("Verdreht", 20, 15);
+    NeueTischgruppe("Verdreht", 20, 15); // holds only its two ends
     NeueTischgruppe(std::string(60, 'n'), 30, 30);
-    // The later group holds a shared table; a reversed range holds only its two ends.
-    const std::pair<int, int> erwartet[] = {{1, 1},  {4, 1},  {5, 2},  {10, 2}, {11, 0},
-                                            {15, 3}, {20, 3}, {17, 0}, {0, 0},  {30, 4}};
-    for (auto [tisch, gruppe] : erwartet)
-        EXPECT_EQ(TischgruppeVonTisch(tisch), gruppe) << tisch;
+    const int faelle[] = {4, 1, 5, 2, 10, 2, 11, 0, 15, 3, 20, 3, 17, 0, 30, 4}; // table, group
+    for (size_t i = 0; i < std::size(faelle); i += 2)
+        EXPECT_EQ(TischgruppeVonTisch(faelle[i]), faelle[i + 1]) << faelle[i];
     EXPECT_EQ(TischgruppenName(6), "Mitte");
     EXPECT_EQ(TischgruppenName(30), std::string(50, 'n'));
     EXPECT_EQ(TischgruppenName(11), "keine Gruppe");
 }
 
 TEST_F(TischeTest, TableListHasAtLeastOneTablePerPairingInRandomOrder) {
-    // No pairings: AnzahlTische tables, no assignment, no message.
-    AnzahlTische = 4;
+    AnzahlTische = 4; // no pairings: AnzahlTische tables, no message
     VerteileTische(liste);
     PruefeTischverteilung(liste, 7);
     EXPECT_EQ(Tischliste.size(), 4u);
@@ -88,7 +80,6 @@ TEST_F(TischeTest, TableListHasAtLeastOneTablePerPairingInRandomOrder) {
         nummern.insert(t.Nummer);
         EXPECT_EQ(t.Belegt, t.Nummer == 5) << t.Nummer;
         EXPECT_EQ(t.Gruppe, (t.Nummer == 2 || t.Nummer == 3) ? 1 : 0);
-        EXPECT_TRUE(t.Zufallswert >= 0 && t.Zufallswert <= 9999);
         EXPECT_TRUE(i == 0 || Tischliste[i - 1]->Zufallswert >= t.Zufallswert);
     }
     EXPECT_EQ(nummern, (std::set<int>{1, 2, 3, 4, 5, 6}));
@@ -96,40 +87,34 @@ TEST_F(TischeTest, TableListHasAtLeastOneTablePerPairingInRandomOrder) {
     for (size_t i = 0; i < Tischliste.size(); ++i)
         Tischliste[i]->Belegt = i != 1;
     EXPECT_EQ(NaechsterFreierTisch(0), 1);
-    EXPECT_EQ(NaechsterFreierTisch(-5), 1);
     EXPECT_EQ(NaechsterFreierTisch(2), -1);
     EXPECT_EQ(NaechsterFreierTisch(100), -1);
 
-    // A smaller field keeps the larger table count.
-    liste.resize(2);
+    liste.resize(2); // a smaller field keeps the larger table count
     ErstelleTischliste(liste);
     EXPECT_EQ(Tischliste.size(), 6u);
 }
 
 TEST_F(TischeTest, TopTablesFollowTheStandingsPositionLimit) {
-    for (int platz : {1, 3, 4})
+    for (int platz : {1, 3, 4, 2})
         Neu().BesterPlatz = platz;
     VergebeSpitzentische(liste);
     EXPECT_FALSE(liste[0]->TischFest) << "the default 0 seats nobody";
-    ErsteInReihenfolge = 2;
+    // A limit of 3 is a position, not a count; the walk stops at the first pairing above it.
+    ErsteInReihenfolge = 3;
     VergebeSpitzentische(liste);
-    EXPECT_EQ(Tische(), (std::vector<int>{1, 0, 0}));
-    EXPECT_TRUE(liste[0]->TischFest && !liste[1]->TischFest);
-    // The walk stops at the first pairing above the limit.
-    ErsteInReihenfolge = 4;
-    liste[1]->BesterPlatz = 9;
-    VergebeSpitzentische(liste);
-    EXPECT_EQ(Tische(), (std::vector<int>{1, 0, 0}));
+    EXPECT_EQ(Tische(), (std::vector<int>{1, 2, 0, 0}));
+    EXPECT_TRUE(liste[1]->TischFest && !liste[2]->TischFest && !liste[3]->TischFest);
 }
 
 TEST_F(TischeTest, OrderedTablesByListPositionWithoutAnyCheck) {
     TischeZufaellig = false;
-    Neu(0, {{1, 1}});
+    Neu(0, {{1, 3}});
     Neu(1, {{2, 2}}).TischFest = true;
-    Neu(0, {{3, 3}});
+    Neu(0, {{3, 1}});
     EXPECT_TRUE(VerteileTische(liste));
-    EXPECT_EQ(Tische(), (std::vector<int>{1, 1, 3}));
     PruefeTischverteilung(liste, 7);
+    EXPECT_EQ(Tische(), (std::vector<int>{1, 1, 3}));
     EXPECT_TRUE(meldungen.shown.empty()) << "no check when tables are not random";
 }
 
@@ -160,7 +145,19 @@ TEST_F(TischeTest, RandomTablesAvoidEarlierAndFixedTables) {
     EXPECT_TRUE(hoherTisch);
 }
 
-TEST_F(TischeTest, PairingThatKnowsEveryTableGetsTheFirstFreeOneAndIsReported) {
+TEST_F(TischeTest, SwapTakesTheFirstPairingThatAcceptsBothWays) {
+    Neu(1, {{1, 7}});                  // sits where it sat before
+    Neu(2, {{2, 9}}).TischFest = true; // fixed pairings never move and are never counted
+    Neu(2, {{1, 8}});                  // refuses table 1
+    Neu(3, {{5, 6}});                  // fits both ways: the first to take
+    Neu(4, {{5, 6}});                  // would fit too, but one swap is enough
+    PruefeTischverteilung(liste, 7);   // repairs everything: no message
+    EXPECT_EQ(Tische(), (std::vector<int>{3, 2, 2, 1, 4}));
+    EXPECT_TRUE(meldungen.shown.empty());
+}
+
+TEST_F(TischeTest, WarningCountsWhatTheSwapCannotRepair) {
+    // Players who know every table get the first free one in random order.
     Neu(0, {{1, 2}});
     Neu(0, {{2, 1}});
     VerteileTische(liste);
@@ -168,40 +165,21 @@ TEST_F(TischeTest, PairingThatKnowsEveryTableGetsTheFirstFreeOneAndIsReported) {
     PruefeTischverteilung(liste, 7);
     ASSERT_EQ(meldungen.shown.size(), 1u);
     EXPECT_EQ(meldungen.shown[0].caption, "Halvener Paarungs Programm");
-    EXPECT_EQ(meldungen.shown[0].text,
-              Utf8ToCp1252("2 Spieler müssen an einem Tisch spielen, an dem sie schonmal "
-                           "gespielt haben."));
+    EXPECT_EQ(meldungen.shown[0].text, "2" + kWiederholt);
     EXPECT_EQ(Tische()[0], Tischliste[0]->Nummer) << "the assignment stays";
-}
 
-TEST_F(TischeTest, SwapTakesTheFirstPairingThatAcceptsBothWays) {
-    Neu(1, {{1, 7}});                  // sits where it sat before
-    Neu(2, {{3, 9}}).TischFest = true; // would fit, but fixed pairings never move
-    Neu(2, {{1, 8}});                  // refuses table 1
-    Neu(3, {{5, 6}});                  // fits both ways
-    PruefeTischverteilung(liste, 7);   // repairs everything: no message
-    EXPECT_EQ(Tische(), (std::vector<int>{3, 2, 2, 1}));
-    EXPECT_TRUE(meldungen.shown.empty());
-
+    // With groups observed the group line is there, also with a count of 0.
     liste.clear();
-    Neu(1, {{2, 2}});
-    Neu(2, {{2, 9}}); // would take 1, but the other refuses 2
-    TauscheTische(liste);
-    EXPECT_EQ(Tische(), (std::vector<int>{1, 2}));
-    EXPECT_EQ(ZaehleTischwiederholungen(liste), 1);
-}
-
-TEST_F(TischeTest, WarningCarriesTheGroupLineWheneverGroupsAreObserved) {
     TischgruppenBeruecksichtigen = true;
     NeueTischgruppe("Vorn", 1, 2);
     Neu(1, {{1, 5}});
     Neu(3, {{3, 1}}); // each refuses the other's table: no swap
     PruefeTischverteilung(liste, 7);
-    ASSERT_EQ(meldungen.shown.size(), 1u);
-    EXPECT_EQ(meldungen.shown[0].text,
-              Utf8ToCp1252("2 Spieler müssen an einem Tisch spielen, an dem sie schonmal "
-                           "gespielt haben.\r\n0 Spieler müssen in einer Gruppe spielen, in der "
-                           "sie nicht mehr spielen sollen."));
+    ASSERT_EQ(meldungen.shown.size(), 2u);
+    EXPECT_EQ(meldungen.shown[1].text,
+              "2" + kWiederholt + "\r\n0" +
+                  Utf8ToCp1252(" Spieler müssen in einer Gruppe spielen, in der sie nicht mehr "
+                               "spielen sollen."));
 
     // Group violations only, reported with the table dialog's texts.
     RegisterText(18, 5, " W");
@@ -211,15 +189,13 @@ TEST_F(TischeTest, WarningCarriesTheGroupLineWheneverGroupsAreObserved) {
     Neu(1, {{2, 9}});
     Neu(2, {{9, 1}});
     PruefeTischverteilung(liste, 18);
-    ASSERT_EQ(meldungen.shown.size(), 2u);
-    EXPECT_EQ(meldungen.shown[1].text, "0 W\r\n2 G");
+    ASSERT_EQ(meldungen.shown.size(), 3u);
+    EXPECT_EQ(meldungen.shown[2].caption, "Halvener Paarungs Programm");
+    EXPECT_EQ(meldungen.shown[2].text, "0 W\r\n2 G");
 
     // Fixed pairings are never counted.
     for (auto& p : liste)
         p->TischFest = true;
-    EXPECT_EQ(ZaehleGruppenverstoesse(liste), 0);
     PruefeTischverteilung(liste, 18);
-    EXPECT_EQ(meldungen.shown.size(), 2u);
-    EXPECT_TRUE(TischBelegt(liste, 2));
-    EXPECT_FALSE(TischBelegt(liste, 3));
+    EXPECT_EQ(meldungen.shown.size(), 3u);
 }
