@@ -91,6 +91,10 @@ public:
 
 // ---- Process-wide state ------------------------------------------------------------------------
 
+// The most rounds a tournament can have; the options dialog and the tournament file keep
+// RundenAnzahl and AktuellerSpieltag within 1 to this.
+constexpr int HoechsteRundenAnzahl = 99;
+
 extern TObjectList<TSpieler> Spielerliste;
 extern int AktuellerSpieltag;
 extern int RundenAnzahl;

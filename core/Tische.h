@@ -35,6 +35,8 @@ extern TObjectList<TTischgruppe> Tischgruppen;
 extern bool TischeZufaellig;
 extern int ErsteInReihenfolge; // pairings whose better position is at most this sit at 1, 2, ...
 extern int AnzahlTische;       // minimum number of tables; runs raise it to the pairing count
+// Upper bound of AnzahlTische as read from a file.
+constexpr int HoechsteTischAnzahl = 10000;
 extern bool TischgruppenBeruecksichtigen;
 extern int WieOftProGruppe;
 extern int AnzahlTischgruppen;

@@ -43,7 +43,8 @@ void SchreibeTische(TBinaerSchreiber& out) {
 void LeseTische(TBinaerLeser& in, TTischStand& t) {
     t.TischeZufaellig = in.Flag();
     t.ErsteInReihenfolge = in.Int32();
-    t.AnzahlTische = in.Int32();
+    // Every table run creates this many tables: a damaged value must not ask for millions.
+    t.AnzahlTische = std::clamp(in.Int32(), 0, HoechsteTischAnzahl);
     t.TischgruppenBeruecksichtigen = in.Flag();
     t.AnzahlTischgruppen = in.Int32();
     t.TischgruppenManuell = in.Flag();
@@ -130,8 +131,9 @@ void LeseKopf(TBinaerLeser& in, int v, TTurnierStand& s) {
         s.Turniername = "";
     }
     if (v >= 9) {
-        // A round below 1 is never valid and would index before the first round.
-        s.AktuellerSpieltag = std::max(in.Int32(), 1);
+        // A round below 1 would index before the first round; a huge one would make every
+        // player grow that many rounds when the round's pairings are rebuilt.
+        s.AktuellerSpieltag = std::clamp(in.Int32(), 1, HoechsteRundenAnzahl);
         for (bool* flag :
              {&s.GleicheArmeenBeachten, &s.KeinePaarungenMehrfach, &s.GleicheOrteBeachten,
               &s.NurNMalGegenArmee, &s.ArmeebewertungKlassisch, &s.ArmeebewertungVergleichend,
@@ -164,7 +166,8 @@ void LeseKopf(TBinaerLeser& in, int v, TTurnierStand& s) {
         s.PaarungshilfeAnzeigen = in.Flag();
         LeseTische(in, s.Tische);
     }
-    s.RundenAnzahl = v >= 16 ? in.Int32() : 5;
+    // The round selector offers 1 to RundenAnzahl: it must stay a usable number.
+    s.RundenAnzahl = v >= 16 ? std::clamp(in.Int32(), 1, HoechsteRundenAnzahl) : 5;
     s.GruppenBeachten = v >= 17 ? in.Flag() : false;
     if (v >= 18) {
         s.FairplayProSpiel = in.Flag();

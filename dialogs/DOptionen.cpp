@@ -3,6 +3,7 @@
 #include "core/ConfigDatei.h"
 #include "core/Data.h"
 #include "core/Siegpunktmatrix.h"
+#include "core/Teamturnier.h"
 #include "dialogs/GanzzahlFeld.h"
 #include "dialogs/NeutralSeite.h"
 #include "platform/Guarded.h"
@@ -455,7 +456,7 @@ void TDlgOptionen::OKAnwenden() {
     // A number of rounds outside the range (possible only from a loaded file) is not taken.
     const int runden = ERundenAnzahl->LetzterWert();
     if (runden >= 1 && runden <= HoechsteRundenAnzahl)
-        RundenAnzahl = Teamturnier ? std::min(runden, TeamturnierRunden) : runden;
+        RundenAnzahl = Teamturnier ? std::min(runden, TeamRunden) : runden;
 
     // The result server's clients receive what changed with their next fetch.
     if (bSiegpunktmatrix->isChecked() != SiegpunktmatrixBenutzen)

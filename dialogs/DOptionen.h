@@ -24,8 +24,6 @@ enum class ConfigFeld;
 enum class ConfigListe;
 
 // The highest number of rounds the dialog accepts; a team tournament keeps at most five.
-constexpr int HoechsteRundenAnzahl = 99;
-constexpr int TeamturnierRunden = 5;
 
 class TDlgOptionen : public TFormDialog {
     Q_OBJECT

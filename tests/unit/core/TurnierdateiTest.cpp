@@ -335,6 +335,26 @@ TEST_F(Turnierdatei, VersionsAbove18ReadAs18AndRoundsBelow1AsRound1) {
     EXPECT_EQ(AktuellerSpieltag, 1);
 }
 
+TEST_F(Turnierdatei, HugeRoundAndTableNumbersAreKeptWithinUsableBounds) {
+    BeispielTurnier();
+    AktuellerSpieltag = 2000000000;
+    RundenAnzahl = 1000000;
+    AnzahlTische = 500000000;
+    std::string bytes = TurnierdateiBytes();
+    ResetCoreState();
+    LadeTurnierdatei(bytes, "x");
+    EXPECT_EQ(AktuellerSpieltag, HoechsteRundenAnzahl);
+    EXPECT_EQ(RundenAnzahl, HoechsteRundenAnzahl);
+    EXPECT_EQ(AnzahlTische, HoechsteTischAnzahl);
+
+    RundenAnzahl = 0;
+    AnzahlTische = -3;
+    bytes = TurnierdateiBytes();
+    LadeTurnierdatei(bytes, "x");
+    EXPECT_EQ(RundenAnzahl, 1);
+    EXPECT_EQ(AnzahlTische, 0);
+}
+
 } // namespace
 
 namespace {
