@@ -1,5 +1,8 @@
 #include "core/Siegpunktmatrix.h"
 
+#include <algorithm>
+#include <climits>
+
 TObjectList<TSiegIntervall> Siegpunktmatrix;
 bool SiegpunktmatrixBenutzen = false;
 
@@ -12,6 +15,10 @@ void InitSiegpunktmatrix() {
     Siegpunktmatrix.clear();
     for (const TSiegIntervall& zeile : standard)
         Siegpunktmatrix.push_back(std::make_unique<TSiegIntervall>(zeile));
+}
+
+int SiegpunktDifferenz(int a, int b) {
+    return static_cast<int>(std::min<long long>(static_cast<long long>(a) - b, INT_MAX));
 }
 
 void SiegpunkteZuPunkten(int differenz, int& sieger, int& verlierer) {

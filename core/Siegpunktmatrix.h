@@ -22,3 +22,7 @@ void InitSiegpunktmatrix();
 // row reaches it (also for an empty matrix). Callers pass the non-negative difference and give
 // the winner points to the side with more victory points.
 void SiegpunkteZuPunkten(int differenz, int& sieger, int& verlierer);
+
+// a - b for a >= b without overflow: victory points may be any two numbers (typed in or sent by a
+// client). Capping at INT_MAX changes no lookup, as no row's lower bound lies above it.
+int SiegpunktDifferenz(int a, int b);

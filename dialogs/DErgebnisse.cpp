@@ -282,12 +282,12 @@ void TDlgErgebnisse::PunkteAusMatrix() {
     int sieger = 0;
     int verlierer = 0;
     if (s1 > s2) {
-        SiegpunkteZuPunkten(s1 - s2, sieger, verlierer);
+        SiegpunkteZuPunkten(SiegpunktDifferenz(s1, s2), sieger, verlierer);
         p->Ergebnis1.Punkte = sieger;
         p->Ergebnis2.Punkte = verlierer;
     } else {
         // On a tie side 2 takes the winner's column of the row for difference 0.
-        SiegpunkteZuPunkten(s2 - s1, sieger, verlierer);
+        SiegpunkteZuPunkten(SiegpunktDifferenz(s2, s1), sieger, verlierer);
         p->Ergebnis2.Punkte = sieger;
         p->Ergebnis1.Punkte = verlierer;
     }

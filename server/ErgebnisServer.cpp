@@ -49,12 +49,6 @@ void ClientHoltOptions(TcpVerbindung& v, bool fairplay, bool szenario) {
     v.SchreibeInt(szenario ? 1 : 0);
 }
 
-// a - b for a >= b without overflow: a client may send any two numbers. Capping at INT_MAX
-// changes no lookup, as no row's lower bound lies above it.
-int Differenz(int a, int b) {
-    return static_cast<int>(std::min<long long>(static_cast<long long>(a) - b, INT_MAX));
-}
-
 } // namespace
 
 TErgebnisServer::TErgebnisServer(Serialisierer& serialisierer, Logfunktion log)
@@ -239,11 +233,11 @@ void TErgebnisServer::ClientBenutztMatrix(TcpVerbindung& v) {
             return;
         int sieger = 0, verlierer = 0;
         if (x > y) {
-            SiegpunkteZuPunkten(Differenz(x, y), sieger, verlierer);
+            SiegpunkteZuPunkten(SiegpunktDifferenz(x, y), sieger, verlierer);
             punkte1 = sieger;
             punkte2 = verlierer;
         } else { // a tie gives side 2 the winner's points, as the result dialog does
-            SiegpunkteZuPunkten(Differenz(y, x), sieger, verlierer);
+            SiegpunkteZuPunkten(SiegpunktDifferenz(y, x), sieger, verlierer);
             punkte1 = verlierer;
             punkte2 = sieger;
         }

@@ -39,3 +39,11 @@ TEST(Siegpunktmatrix, LastRowReachedInListOrderWinsAndEmptyGivesNothing) {
     EXPECT_EQ(Punkte(100), std::make_pair(8, 8));
     ResetCoreState();
 }
+
+TEST(Siegpunktmatrix, DifferenceOfExtremeVictoryPointsDoesNotOverflow) {
+    EXPECT_EQ(SiegpunktDifferenz(1200, 800), 400);
+    EXPECT_EQ(SiegpunktDifferenz(5, 5), 0);
+    EXPECT_EQ(SiegpunktDifferenz(INT_MAX, INT_MIN), INT_MAX);
+    EXPECT_EQ(SiegpunktDifferenz(0, INT_MIN), INT_MAX);
+    EXPECT_EQ(SiegpunktDifferenz(INT_MAX, -1), INT_MAX);
+}
