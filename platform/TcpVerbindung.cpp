@@ -52,6 +52,15 @@ void TcpVerbindung::Nachlesen() {
     eingang_.append(block, n);
 }
 
+namespace {
+
+EZeileZuLang ZuLang() {
+    return EZeileZuLang("Zeile länger als " + std::to_string(TcpVerbindung::MaxZeilenlaenge) +
+                        " Bytes");
+}
+
+} // namespace
+
 std::string TcpVerbindung::LeseZeile() {
     size_t suchAb = gelesen_;
     for (;;) {
@@ -60,13 +69,16 @@ std::string TcpVerbindung::LeseZeile() {
             size_t ende = lf;
             if (ende > gelesen_ && eingang_[ende - 1] == '\r')
                 --ende;
+            // The line end may come in the same read as the bytes that pass the cap.
+            if (ende - gelesen_ > MaxZeilenlaenge)
+                throw ZuLang();
             std::string zeile = eingang_.substr(gelesen_, ende - gelesen_);
             gelesen_ = lf + 1;
             return zeile;
         }
         // One more byte than the cap is allowed: the CR of a line exactly at the cap.
         if (eingang_.size() - gelesen_ > MaxZeilenlaenge + 1)
-            throw EZeileZuLang("Zeile länger als " + std::to_string(MaxZeilenlaenge) + " Bytes");
+            throw ZuLang();
         const size_t geprueft = eingang_.size() - gelesen_; // Nachlesen may move the data
         Nachlesen();
         suchAb = gelesen_ + geprueft;

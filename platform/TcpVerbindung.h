@@ -20,7 +20,7 @@ public:
     using TuvonError::TuvonError;
 };
 
-// A line grew beyond MaxZeilenlaenge without a line end.
+// A line is longer than MaxZeilenlaenge (its CR not counted).
 class EZeileZuLang : public TuvonError {
 public:
     using TuvonError::TuvonError;

@@ -64,6 +64,13 @@ TEST(TcpServer, AnOverlongLineEndsOnlyThatConnection) {
     EXPECT_TRUE(lang.WarteAufEnde());
     EXPECT_TRUE(echo.log.WarteAuf("getrennt"));
 
+    // One byte over the cap, its line end in the same segment: still too long.
+    TestClient knapp(echo.server.Port());
+    knapp.LiesZeile();
+    knapp.Sende(std::string(TcpVerbindung::MaxZeilenlaenge + 1, 'c') + "\n");
+    EXPECT_TRUE(knapp.WarteAufEnde());
+    EXPECT_TRUE(echo.log.WarteAuf("getrennt", 2));
+
     gut.SendeZeile("weiter");
     EXPECT_EQ(gut.LiesZeile(), "[weiter]");
 }
