@@ -42,6 +42,10 @@ void QtSerialisierer::Abarbeiten() {
         auftraege.swap(warteschlange_);
         angefordert_ = false;
     }
+    Erledigen(auftraege);
+}
+
+void QtSerialisierer::Erledigen(const std::vector<Auftrag*>& auftraege) {
     for (Auftrag* a : auftraege) {
         try {
             (*a->work)();
@@ -56,8 +60,14 @@ void QtSerialisierer::Abarbeiten() {
 
 void QtSerialisierer::WaehrendHauptthreadWartet(const std::function<void()>& warten) {
     {
+        // What was queued before runs here under the lock: work handed over from now on runs
+        // on its own thread under the same lock, so never beside it.
         std::lock_guard lock(mutex_);
         direkt_ = true;
+        std::vector<Auftrag*> auftraege;
+        auftraege.swap(warteschlange_);
+        angefordert_ = false;
+        Erledigen(auftraege);
     }
     struct Ende {
         QtSerialisierer& s;
@@ -66,6 +76,5 @@ void QtSerialisierer::WaehrendHauptthreadWartet(const std::function<void()>& war
             s.direkt_ = false;
         }
     } ende{*this};
-    Abarbeiten(); // what was queued before still runs here, on the main thread
     warten();
 }

@@ -35,6 +35,8 @@ private:
 
     // Runs every piece handed over so far; on the main thread.
     void Abarbeiten();
+    // Runs the pieces and wakes each one's thread.
+    static void Erledigen(const std::vector<Auftrag*>& auftraege);
 
     QObject hauptthread_; // lives on the main thread; the queued calls go to it
     std::mutex mutex_;
