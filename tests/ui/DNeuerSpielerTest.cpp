@@ -5,6 +5,7 @@
 #include "TempDir.h"
 #include "archive/Spielerarchiv.h"
 #include "core/Data.h"
+#include "core/Tische.h"
 #include "platform/qt/QtText.h"
 #include "qt/FakeFileDialogs.h"
 
@@ -91,7 +92,15 @@ private slots:
     }
 
     void showingSetsTheTextsAndStartsANewEntry() {
-        Spieler(1, "Anna", "Alt");
+        Spieler(1, "Carl", "Cox");
+        Spieler(2, "anna", "alt");
+        Spieler(3, "Bernd", "Bau");
+        dlg->show();
+        QCOMPARE(Zeilen(dlg->lvSpieler), (QStringList{"anna alt", "Bernd Bau", "Carl Cox"}));
+        Spielerliste.resize(1);
+        Spielerliste[0]->Vorname = "Anna";
+        Spielerliste[0]->Name = "Alt";
+        dlg->hide();
         dlg->show();
         QCOMPARE(dlg->windowTitle(), QString("Spieler verwalten"));
         QCOMPARE(dlg->cbGeloescht->text(), QString("Gelöscht"));
@@ -129,8 +138,12 @@ private slots:
         QCOMPARE(dlg->SpielerIndex, 1);
         QCOMPARE(dlg->lbSpielerNummer->text(), QString("Startnummer: 2"));
         QVERIFY(messages->shown.empty());
-        // The first save adds the default once.
+        // The first save adds the default once; another letter case is no new item.
         QCOMPARE(Eintraege(dlg->cbHerkunft), QStringList{"Neutral"});
+        dlg->cbHerkunft->setEditText("NEUTRAL");
+        dlg->ButtonSave->click();
+        QCOMPARE(Eintraege(dlg->cbHerkunft), QStringList{"Neutral"});
+        QCOMPARE(Spielerliste[1]->Herkunft.str(), std::string("NEUTRAL"));
     }
 
     void longSurnamesStillGetAUniqueName() {
@@ -353,6 +366,12 @@ private slots:
 
     void detailsListTheGamesWithOpponents() {
         ArmeebewertungVergleichend = true;
+        TischgruppenBeruecksichtigen = true;
+        auto gruppe = std::make_unique<TTischgruppe>();
+        gruppe->Name = "Oben";
+        gruppe->ErsterTisch = 1;
+        gruppe->LetzterTisch = 4;
+        Tischgruppen.push_back(std::move(gruppe));
         TSpieler& a = Spieler(1, "Anna", "Alt");
         TSpieler& b = Spieler(2, "Bernd", "Bau");
         b.Nickname = "B\xE4r";
@@ -372,14 +391,16 @@ private slots:
         Klicke(dlg->lvSpieler, "Anna Alt");
         QCOMPARE(dlg->mDetails->toPlainText(), QString("Spiel Nr. 1\n"
                                                        "Gegner: Bernd 'Bär' Bau (Orks(3))\n"
-                                                       "Tisch: 4\n"
+                                                       "Tisch: 4 (Oben)\n"
                                                        "Ergebnis: \t\t13 : 9\n"
                                                        "Unmodifiziert: \t11 : 9\n"
                                                        "Differenz: \t300 : 200\n"
                                                        "Fairplay: \t\t5 : 0\n"
                                                        "Spiel Nr. 3\n"
                                                        "Gegner: Anna Alt ((0))\n"
-                                                       "Tisch: 0\n"
+                                                       "Tisch: 0 (" +
+                                                       Qs(TischgruppenName(0)) +
+                                                       ")\n"
                                                        "Ergebnis: \t\t0 : 0\n"
                                                        "Unmodifiziert: \t0 : 0\n"
                                                        "Differenz: \t0 : 0\n"
