@@ -46,7 +46,8 @@ void LeseTische(TBinaerLeser& in, TTischStand& t) {
     // Every table run creates this many tables: a damaged value must not ask for millions.
     t.AnzahlTische = std::clamp(in.Int32(), 0, HoechsteTischAnzahl);
     t.TischgruppenBeruecksichtigen = in.Flag();
-    t.AnzahlTischgruppen = in.Int32();
+    // The table dialog splits the tables among this many groups and shows one column for each.
+    t.AnzahlTischgruppen = std::clamp(in.Int32(), 1, HoechsteTischAnzahl);
     t.TischgruppenManuell = in.Flag();
     t.WieOftProGruppe = in.Int32();
     const int n = in.Anzahl(GruppenGroesse);

@@ -340,19 +340,29 @@ TEST_F(Turnierdatei, HugeRoundAndTableNumbersAreKeptWithinUsableBounds) {
     AktuellerSpieltag = 2000000000;
     RundenAnzahl = 1000000;
     AnzahlTische = 500000000;
+    AnzahlTischgruppen = 2000000000;
     std::string bytes = TurnierdateiBytes();
     ResetCoreState();
     LadeTurnierdatei(bytes, "x");
     EXPECT_EQ(AktuellerSpieltag, HoechsteRundenAnzahl);
     EXPECT_EQ(RundenAnzahl, HoechsteRundenAnzahl);
     EXPECT_EQ(AnzahlTische, HoechsteTischAnzahl);
+    EXPECT_EQ(AnzahlTischgruppen, HoechsteTischAnzahl)
+        << "the table dialog builds that many groups";
 
     RundenAnzahl = 0;
     AnzahlTische = -3;
-    bytes = TurnierdateiBytes();
-    LadeTurnierdatei(bytes, "x");
-    EXPECT_EQ(RundenAnzahl, 1);
-    EXPECT_EQ(AnzahlTische, 0);
+    for (int gruppen : {0, -7}) {
+        AnzahlTischgruppen = gruppen;
+        bytes = TurnierdateiBytes();
+        LadeTurnierdatei(bytes, "x");
+        EXPECT_EQ(RundenAnzahl, 1);
+        EXPECT_EQ(AnzahlTische, 0);
+        EXPECT_EQ(AnzahlTischgruppen, 1) << "the tables are split among the groups: never by 0";
+    }
+    AnzahlTischgruppen = 7;
+    LadeTurnierdatei(TurnierdateiBytes(), "x");
+    EXPECT_EQ(AnzahlTischgruppen, 7);
 }
 
 } // namespace
