@@ -48,6 +48,8 @@ void KopfFuerVersion(DateiBytes& d, int v) {
         d.I32(7);
     if (v >= 17)
         d.Flag(true);
+    if (v >= 18)
+        d.Flag(false).Flag(true).Flag(false);
 }
 
 // Round r of the first player holds 100+r, 20+r, r, "GA r", 40+r, 60+r, 80+r, 90+r.
@@ -114,7 +116,7 @@ std::string DateiDerVersion(int v) {
     d.I32(v);
     KopfFuerVersion(d, v);
     d.I32(3);
-    SpielerFuerVersion(d, v, 11, "Anna", "Berg", true);
+    SpielerFuerVersion(d, v, 11, "Anna", "Berg Ost", true);
     SpielerFuerVersion(d, v, 11, "Al", "Ohm", false);
     SpielerFuerVersion(d, v, 3, "", "A Zett", false);
     return d.b;
@@ -198,6 +200,8 @@ void PruefeKopf(int v) {
     }
     EXPECT_EQ(SzenarioWerten, v >= 14);
     EXPECT_EQ(FaktorTurnier, v >= 14 ? 0.1 : 0.75);
+    EXPECT_EQ(FaktorArmee, v >= 14 ? 0.2 : 0.75);
+    EXPECT_EQ(FaktorBemalung, v >= 14 ? 0.3 : 0.75);
     EXPECT_EQ(FaktorFairplay, v >= 14 ? 0.4 : 0.75);
     EXPECT_EQ(FaktorQuiz, v >= 14 ? 0.5 : 0.75);
     EXPECT_EQ(FaktorSonstige, v >= 14 ? 0.6 : 0.75);
@@ -213,9 +217,9 @@ void PruefeKopf(int v) {
     EXPECT_EQ(Tischgruppen[0]->LetzterTisch, v >= 15 ? 4 : 0);
     EXPECT_EQ(RundenAnzahl, v >= 16 ? 7 : 5);
     EXPECT_EQ(GruppenBeachten, v >= 17);
-    EXPECT_TRUE(FairplayProSpiel);
-    EXPECT_TRUE(SzenarioEingabe);
-    EXPECT_TRUE(DruckMitSpielernummer);
+    EXPECT_TRUE(FairplayProSpiel) << "the second of the two bytes counts";
+    EXPECT_EQ(SzenarioEingabe, v < 18) << "not stored: older files set it";
+    EXPECT_EQ(DruckMitSpielernummer, v < 18);
 }
 
 void PruefeSpieler(int v) {
@@ -224,7 +228,7 @@ void PruefeSpieler(int v) {
     const TSpieler& s = *Spielerliste[0];
     EXPECT_EQ(s.Startnummer, 11);
     EXPECT_EQ(s.Vorname.str(), "Anna");
-    EXPECT_EQ(s.Name.str(), "Berg");
+    EXPECT_EQ(s.Name.str(), "Berg Ost") << "only the first blank separates";
     EXPECT_EQ(s.Nickname.str(), v >= 7 ? "Nick" : "");
     EXPECT_EQ(s.T3ID.str(), v >= 8 ? "T3x" : "0");
     EXPECT_EQ(s.ArchivID, -1);
@@ -298,8 +302,7 @@ TEST_P(TurnierdateiVersion, RejectsTheFileCutShortAnywhere) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Versionen, TurnierdateiVersion,
-                         ::testing::Values(1, 2, 5, 7, 10, 11, 13, 15, 16, 17),
+INSTANTIATE_TEST_SUITE_P(Versionen, TurnierdateiVersion, ::testing::Range(1, 19),
                          [](const auto& info) { return "v" + std::to_string(info.param); });
 
 TEST(TurnierdateiVersion, AVersion11NameIsNotSplit) {
