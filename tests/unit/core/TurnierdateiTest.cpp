@@ -284,6 +284,42 @@ TEST_F(Turnierdatei, TheTwoFairplayBytesAreEqualAndTheSecondOneCounts) {
     EXPECT_FALSE(FairplayProSpiel);
 }
 
+TEST_F(Turnierdatei, EachFlagIsReadFromItsOwnByte) {
+    BeispielTurnier();
+    const std::string voll = TurnierdateiBytes();
+    const std::size_t p = voll.size() - 349 - 2 * 59;
+    auto kopf = [] {
+        return std::vector<bool>{GleicheArmeenBeachten,   KeinePaarungenMehrfach,
+                                 GleicheOrteBeachten,     NurNMalGegenArmee,
+                                 ArmeebewertungKlassisch, ArmeebewertungVergleichend,
+                                 BemalungWerten,          QuizWerten,
+                                 FairplayWerten,          SonstigesWerten,
+                                 GleicheTeamsBeachten,    ErsteRundeNachArmeebewertung};
+    };
+    auto spieler = [] {
+        const TSpieler& s = *Spielerliste.at(0);
+        return std::vector<bool>{s.Geloescht, s.Bezahlt, s.Gemeldet};
+    };
+    for (std::size_t i = 0; i < 12; ++i) {
+        std::string bytes = voll;
+        bytes.replace(90, 12, std::string(12, '\0'));
+        bytes[90 + i] = 1;
+        LadeTurnierdatei(bytes, "x");
+        std::vector<bool> erwartet(12, false);
+        erwartet[i] = true;
+        EXPECT_EQ(kopf(), erwartet) << "header flag " << i;
+    }
+    for (std::size_t i = 0; i < 3; ++i) {
+        std::string bytes = voll;
+        bytes.replace(p + 219, 3, std::string(3, '\0'));
+        bytes[p + 219 + i] = 1;
+        LadeTurnierdatei(bytes, "x");
+        std::vector<bool> erwartet(3, false);
+        erwartet[i] = true;
+        EXPECT_EQ(spieler(), erwartet) << "player flag " << i;
+    }
+}
+
 TEST_F(Turnierdatei, DuplicateStartNumbersGetTheFirstFreeNumber) {
     DateiBytes d;
     d.Roh(TurnierdateiBytes());
