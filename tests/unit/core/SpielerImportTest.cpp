@@ -1,6 +1,7 @@
 #include "core/SpielerImport.h"
 #include "core/Data.h"
 #include "platform/Errors.h"
+#include "translation/Translate.h"
 
 #include "CoreState.h"
 #include "RecordingMessages.h"
@@ -13,6 +14,7 @@ namespace {
 class SpielerImport : public ::testing::Test {
 protected:
     void SetUp() override { ResetCoreState(); }
+    void TearDown() override { ResetCoreState(); }
 
     std::filesystem::path Datei(const std::string& inhalt) {
         const auto pfad = dir / "import.tvi";
@@ -77,11 +79,12 @@ TEST_F(SpielerImport, TakesTitleIdAndEveryFieldOfEachLine) {
 }
 
 TEST_F(SpielerImport, ShortFieldsAndMissingSeparatorsKeepTheDefaults) {
-    const auto datei = Datei("v1.3.3\r\nT\r\n1\r\n2\r\n"
+    const auto datei = Datei("v1.3.3\r\nT\r\n1\r\n3\r\n"
                              "1||Ulf||Ohm||N||Zwerge||H||R||1||5||2\r\n"
-                             "2||Eva||Eck\r\n");
+                             "2||Eva||Eck\r\n"
+                             "3||Udo||Elm||||||Ki||Bo||0||||2||\r\n");
     ImportiereSpieler(datei);
-    ASSERT_EQ(Spielerliste.size(), 2u);
+    ASSERT_EQ(Spielerliste.size(), 3u);
     const TSpieler& a = Spieler(0);
     EXPECT_EQ(a.Herkunft.str(), "Neutral") << "one character is not an origin";
     EXPECT_EQ(a.Team.str(), "Neutral");
@@ -92,6 +95,10 @@ TEST_F(SpielerImport, ShortFieldsAndMissingSeparatorsKeepTheDefaults) {
     EXPECT_EQ(b.T3ID.str(), "2");
     EXPECT_EQ(b.Vorname.str(), "Eva");
     EXPECT_EQ(b.Name.str(), "") << "the surname has no \"||\" behind it";
+    const TSpieler& c = Spieler(2);
+    EXPECT_EQ(c.Herkunft.str(), "Ki") << "two characters are enough";
+    EXPECT_EQ(c.Team.str(), "Bo");
+    EXPECT_TRUE(c.Bezahlt) << "any number but 0 means paid";
 }
 
 TEST_F(SpielerImport, LongFieldsAreCutToTheirWidths) {
@@ -157,6 +164,22 @@ TEST_F(SpielerImport, AWrongVersionShowsTheLineAsReadAndChangesNothing) {
 
     ImportiereSpieler(Datei(""));
     EXPECT_EQ(messages.shown.size(), 2u) << "an empty file is no import file either";
+
+    // The texts come from the text table, as the language in use has them.
+    for (int id : {1, 2, 3, 4, 8})
+        SetTranslation(7, id, "<" + std::to_string(id) + ">");
+    UseOriginal = false;
+    ImportiereSpieler(Datei("v1.3\r\n"));
+    ASSERT_EQ(messages.shown.size(), 3u);
+    EXPECT_EQ(messages.shown[2].caption, "<8>");
+    EXPECT_EQ(messages.shown[2].text, "<1>\r\n<2>v1.3\r\n<3>v1.3.3\r\n<4>");
+}
+
+TEST_F(SpielerImport, BlanksAndControlCharactersAroundTheVersionAreIgnored) {
+    ImportiereSpieler(Datei(" \t\x01v1.3.3 \x1f\r\nT\r\n1\r\n1\r\n||Ida||Ost||\r\n"));
+    EXPECT_TRUE(messages.shown.empty());
+    ASSERT_EQ(Spielerliste.size(), 1u);
+    EXPECT_EQ(Spieler(0).Name.str(), "Ost");
 }
 
 TEST_F(SpielerImport, BadNumbersEndTheImportKeepingWhatWasReadBefore) {
