@@ -9,7 +9,6 @@
 #include "translation/Translate.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -67,6 +66,7 @@ TDlgPaaren::TDlgPaaren(QWidget* parent) : TFormDialog(parent) {
     bHinzu = NeuesElement<QPushButton>(this, "bHinzu");
     lbFeste = NeuesElement<QListWidget>(this, "lbFeste");
     lbFeste->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lbFeste->setMinimumWidth(320);
     bEntfernen = NeuesElement<QPushButton>(this, "bEntfernen");
     OKBtn = NeuesElement<QPushButton>(this, "OKBtn");
     OKBtn->setDefault(true);
@@ -82,11 +82,19 @@ TDlgPaaren::TDlgPaaren(QWidget* parent) : TFormDialog(parent) {
     connect(OKBtn, &QPushButton::clicked, this, &TDlgPaaren::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &TDlgPaaren::reject);
 
-    auto* auswahl = new QGridLayout;
-    auswahl->addWidget(Label1, 0, 0, 1, 3);
-    auswahl->addWidget(cbSpieler1, 1, 0);
-    auswahl->addWidget(Label2, 1, 1);
-    auswahl->addWidget(cbSpieler2, 1, 2);
+    // The lists keep their width for names added after the first showing.
+    for (QComboBox* box : {cbSpieler1, cbSpieler2}) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(22);
+    }
+    auto* seiten = new QHBoxLayout;
+    seiten->addWidget(cbSpieler1);
+    seiten->addWidget(Label2);
+    seiten->addWidget(cbSpieler2);
+    auto* auswahl = new QVBoxLayout;
+    auswahl->addWidget(Label1);
+    auswahl->addLayout(seiten);
+    auswahl->addStretch();
     auto* mitte = new QVBoxLayout;
     mitte->addStretch();
     mitte->addWidget(bHinzu);
@@ -104,7 +112,7 @@ TDlgPaaren::TDlgPaaren(QWidget* parent) : TFormDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(feste, 1);
     layout->addLayout(knoepfe);
-    resize(640, 300);
+    resize(900, 300);
 }
 
 TDlgPaaren::~TDlgPaaren() {

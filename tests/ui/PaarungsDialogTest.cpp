@@ -312,6 +312,21 @@ private slots:
         QCOMPARE(Gegner(7), 3);
     }
 
+    void namesFitTheListsAlsoWhenTheFirstShowingHadNone() {
+        // At start-up the dialog is often first opened before any player exists.
+        dlg_->show();
+        dlg_->reject();
+        Spieler(1);
+        Spielerliste[0]->Vorname = "Maximiliane";
+        Spielerliste[0]->Name = "Mustermann-Schulze";
+        dlg_->show();
+        for (const char* name : {"cbSpieler1", "cbSpieler2"}) {
+            auto* box = W<QComboBox>(name);
+            const int text = box->fontMetrics().horizontalAdvance(box->itemText(0));
+            QVERIFY2(box->width() > text, name);
+        }
+    }
+
     void theOptionButtonShowsTheOptionsDialog() {
         TDlgOptionen optionen;
         optionen.FormCreate();
