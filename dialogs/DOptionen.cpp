@@ -251,6 +251,8 @@ QWidget* TDlgOptionen::PunkteSeite() {
     raster->addWidget(EProzentSonstige, 6, 1);
     raster->addWidget(cbSzenario, 7, 0);
     raster->addWidget(new QLabel("%", seite), 0, 2);
+    // The page holds an empty frame that is never shown.
+    NeuesElement<QGroupBox>(seite, "RadioGroup1")->hide();
     raster->setRowStretch(8, 1);
     return seite;
 }

@@ -23,8 +23,6 @@ class QTabWidget;
 enum class ConfigFeld;
 enum class ConfigListe;
 
-// The highest number of rounds the dialog accepts; a team tournament keeps at most five.
-
 class TDlgOptionen : public TFormDialog {
     Q_OBJECT
 public:
@@ -89,6 +87,7 @@ private:
     QCheckBox* cbTeamTurnier = nullptr;
     QCheckBox* cbPaarungshilfe = nullptr;
     QLabel* lbRundenanzahl = nullptr;
+    // 1 to HoechsteRundenAnzahl; a team tournament keeps at most five.
     GanzzahlFeld* ERundenAnzahl = nullptr;
     QCheckBox* cbGruppen = nullptr;
 

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -386,6 +387,8 @@ private slots:
         QCOMPARE(dlg->windowTitle(), QString("Options"));
         QCOMPARE(W<QRadioButton>(dlg.get(), "rbZufaellig")->text(), QString("zufällig!"));
         QCOMPARE(W<QCheckBox>(dlg.get(), "cbTunierpunkte")->text(), QString("Tunierpunkte"));
+        // The points page keeps its empty frame out of sight.
+        QVERIFY(W<QGroupBox>(W<QWidget>(dlg.get(), "TabSheet2"), "RadioGroup1")->isHidden());
     }
 };
 

@@ -125,6 +125,19 @@ private slots:
         QVERIFY(FindeSpieler(1)->GetTisch(1) > 0);
     }
 
+    void theGapLinesNameTheLeaderTheTopTenAndTheWholeField() {
+        Spieler(24);
+        dlg_->show();
+        Fest(Name(1), Name(4));
+        Fest(Name(3), Name(12));
+        Fest(Name(11), Name(24));
+        Paaren();
+        QCOMPARE(Gegner(2), 5);
+        QCOMPARE(Meldungen(), std::vector<std::string>{Utf8ToCp1252(
+                                  "Paaren erfolgreich!\r\nAbstände:\r\n1. gegen 4.\r\n3. gegen "
+                                  "12.\r\n11. gegen 24.\r\n")});
+    }
+
     void aDeletedPlayerDoesNotTakeTheBye() {
         Spieler(8);
         FindeSpieler(8)->Geloescht = true;
