@@ -1,5 +1,5 @@
 // The commands of the main window that do their own work: load, save, save under, import, the
-// help and information boxes, "Neu" and closing.
+// help and information boxes, "Neu", closing, and which commands refresh the views.
 #include "MainFixture.h"
 
 #include "core/Paarungen.h"
@@ -9,10 +9,13 @@
 #include "qt/ProgramWindows.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <functional>
 
 namespace {
 
@@ -54,6 +57,7 @@ private slots:
     void closingWithYesSavesToTheCurrentFile();
     void closingWithYesButNoNameCanStillBeCancelled();
     void failedSaveOnClosingKeepsTheWindowOpen();
+    void commandsWithADialogRefreshWhateverItsResult();
 };
 
 void MainCommands::newChangesNothing() {
@@ -266,6 +270,45 @@ void MainCommands::failedSaveOnClosingKeepsTheWindowOpen() {
     windows.messages.AnswerNext(false);
     QVERIFY(main.close());
     QVERIFY(std::filesystem::exists(windows.folder / "turnier.dat"));
+}
+
+void MainCommands::commandsWithADialogRefreshWhateverItsResult() {
+    ProgramWindows windows;
+    TMain& main = windows.Start();
+    Dateiname = PathText(windows.folder / "turnier.dat");
+    static const char* const namen[] = {"Arm",  "Berg", "Cord", "Dahl", "Eck",  "Fink",
+                                        "Gans", "Hahn", "Igel", "Jung", "Kurz", "Lang"};
+    int spieler = 0;
+    // One player more than the standings show; a command that refreshes shows him. Every
+    // dialog the command shows is cancelled.
+    const auto zeigtNeuenSpieler = [&](const std::function<void()>& befehl) {
+        ++spieler;
+        NeuerSpieler(spieler, "Vn", namen[spieler - 1], "Orks", "Halven", "Rot", 0);
+        ModalerDialog abbrechen([](QDialog& dlg) { dlg.reject(); });
+        befehl();
+        return main.Grid->rowCount() == spieler;
+    };
+    // The pairing command pairs the round shown in the selector.
+    main.cbSpieltag->setCurrentIndex(2);
+    QCOMPARE(AktuellerSpieltag, 1);
+    QVERIFY(zeigtNeuenSpieler([&] { main.bPaaren->click(); }));
+    QCOMPARE(AktuellerSpieltag, 3);
+    QVERIFY(zeigtNeuenSpieler([&] { main.bSpieler->click(); }));
+    QVERIFY(zeigtNeuenSpieler([&] { main.bErgebnis->click(); }));
+    QVERIFY(zeigtNeuenSpieler([&] { main.Paarenkonfigurieren1->trigger(); }));
+    QVERIFY(zeigtNeuenSpieler([&] { main.NeuenSpielereingeben1->trigger(); }));
+
+    QVERIFY(!zeigtNeuenSpieler([&] { main.Neu1->trigger(); }));
+    QVERIFY(!zeigtNeuenSpieler([&] { main.Speichern1->trigger(); }));
+    windows.dialogs.AnswerNext({});
+    QVERIFY(!zeigtNeuenSpieler([&] { main.SpeichernUnter1->trigger(); }));
+    QVERIFY(!zeigtNeuenSpieler([&] { main.ServerVerwalten1->trigger(); }));
+    QVERIFY(!zeigtNeuenSpieler([&] { main.Info1->trigger(); }));
+    windows.dialogs.AnswerNext({});
+    QVERIFY(!zeigtNeuenSpieler([&] { main.Laden->trigger(); }));
+    windows.dialogs.AnswerNext({});
+    QVERIFY(!zeigtNeuenSpieler([&] { main.Spielerimportieren1->trigger(); }));
+    QCOMPARE(windows.messages.Count(RecordedMessage::Error), size_t(0));
 }
 
 QTEST_MAIN(MainCommands)
