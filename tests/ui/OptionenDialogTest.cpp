@@ -22,7 +22,8 @@
 namespace {
 
 // Lines 2..21 and the lists of a version 2 file: rule 0 off with tolerance 3, line 9 "3",
-// every other rule on, painting counted, comparative army rating, scenario counted.
+// every other rule on, painting counted, comparative army rating, scenario counted; a neutral
+// army with umlauts in Windows-1252.
 const std::string BeispielConfig = "2\r\n"
                                    "FALSE\r\n3\r\nTRUE\r\n0\r\nTRUE\r\n1\r\nTRUE\r\n3\r\n0\r\n"
                                    "TRUE\r\n2\r\n"
@@ -30,7 +31,8 @@ const std::string BeispielConfig = "2\r\n"
                                    "FALSE\r\nTRUE\r\n"
                                    "1\r\nNeutral\r\n"
                                    "0\r\n"
-                                   "2\r\nOrks\r\nZwerge\r\n";
+                                   "2\r\nOrks\r\n\xdc"
+                                   "berl\xe4ufer\r\n";
 
 // Replaces the first occurrence, which must exist.
 void Ersetze(std::string& text, const std::string& alt, const std::string& neu) {
@@ -130,7 +132,7 @@ private slots:
         QVERIFY(ArmeebewertungVergleichend && !ArmeebewertungKlassisch);
         QVERIFY(BemalungWerten && SzenarioWerten && !QuizWerten);
         QCOMPARE(OrteNeutral, std::vector<std::string>{"Neutral"});
-        QCOMPARE(ArmeenNeutral, (std::vector<std::string>{"Orks", "Zwerge"}));
+        QCOMPARE(ArmeenNeutral, (std::vector<std::string>{"Orks", Utf8ToCp1252("Überläufer")}));
 
         dlg->show();
         QCOMPARE(W<QLineEdit>(dlg.get(), "EArmeen")->text(), QString("3"));
@@ -374,7 +376,7 @@ private slots:
                  (std::vector<std::string>{"Neutral", "Neutral"}));
         Ok(dlg.get());
         QCOMPARE(OrteNeutral, std::vector<std::string>{"Neutral"});
-        QCOMPARE(ArmeenNeutral, (std::vector<std::string>{"Orks", "Zwerge"}));
+        QCOMPARE(ArmeenNeutral, (std::vector<std::string>{"Orks", Utf8ToCp1252("Überläufer")}));
         QVERIFY(ArmeenBeruecksichtigt.empty());
     }
 
