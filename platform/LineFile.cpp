@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <random>
 #include <sstream>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -119,11 +120,26 @@ std::string ReadFileBytes(const std::filesystem::path& file) {
 }
 
 void WriteFileAtomically(const std::filesystem::path& file, const std::string& bytes) {
-    std::filesystem::path temp = file;
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    // A link is written through, as an overwrite would: the link stays, the file it names changes.
+    const fs::path target = fs::is_symlink(file, ec) ? fs::weakly_canonical(file, ec) : file;
+    // A write-protected file is refused, as opening it for writing would be (even for root,
+    // whom the permissions do not stop); otherwise the new file takes over its permissions.
+    const fs::file_status old = fs::status(target, ec);
+    const bool exists = fs::exists(old);
+    const auto writeBits =
+        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    if (exists &&
+        (::access(target.c_str(), W_OK) != 0 || (old.permissions() & writeBits) == fs::perms::none))
+        Fail(file, "Datei kann nicht erstellt werden");
+    fs::path temp = target;
     temp += ".tmp-" + std::to_string(std::random_device{}());
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0)
         Fail(file, "Datei kann nicht erstellt werden");
+    if (exists)
+        ::fchmod(fd, static_cast<mode_t>(old.permissions() & fs::perms::mask));
     size_t done = 0;
     bool ok = true;
     while (ok && done < bytes.size()) {
@@ -137,13 +153,12 @@ void WriteFileAtomically(const std::filesystem::path& file, const std::string& b
         ok = false;
     if (::close(fd) != 0)
         ok = false;
-    std::error_code ec;
     if (ok) {
-        std::filesystem::rename(temp, file, ec);
+        fs::rename(temp, target, ec);
         ok = !ec;
     }
     if (!ok) {
-        std::filesystem::remove(temp, ec);
+        fs::remove(temp, ec);
         Fail(file, "Fehler beim Schreiben der Datei");
     }
 }

@@ -496,9 +496,14 @@ TEST_F(Turnierdatei, ASaveThatFailsMidwayLeavesTheOldFileAsItWas) {
     EXPECT_EQ(ReadBytes(pfad), TurnierdateiBytes());
 }
 
-TEST_F(Turnierdatei, ASaveIntoAReadOnlyFolderLeavesTheOldFileAsItWas) {
+TEST_F(Turnierdatei, ASaveOverAReadOnlyFileOrIntoAReadOnlyFolderLeavesTheOldFileAsItWas) {
     BeispielTurnier();
     const auto pfad = Schreibe("turnier.dat", "alter Stand");
+    std::filesystem::permissions(pfad, std::filesystem::perms::owner_read);
+    EXPECT_THROW(SpeichereTurnier(), EInOutError);
+    EXPECT_EQ(ReadBytes(pfad), "alter Stand");
+    std::filesystem::permissions(pfad, std::filesystem::perms::owner_all);
+
     std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read |
                                                  std::filesystem::perms::owner_exec);
     if (access(dir.path().c_str(), W_OK) == 0)

@@ -83,3 +83,33 @@ TEST(LineFile, AtomicWriteIntoAMissingFolderFailsWithTheFileName) {
     }
     EXPECT_FALSE(std::filesystem::exists(dir / "gone"));
 }
+
+// Replacing the file must behave as writing over it would: a write-protected file is refused,
+// the file keeps its permissions, and a link keeps pointing at the file that gets the bytes.
+TEST(LineFile, AtomicWriteReplacesOnlyWhatAPlainOverwriteWould) {
+    namespace fs = std::filesystem;
+    TempDir dir;
+    const auto target = dir / "t.dat";
+    WriteBytes(target, "old");
+    fs::permissions(target, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    try {
+        WriteFileAtomically(target, "lost");
+        FAIL() << "a read-only file must not be replaced";
+    } catch (const EInOutError& e) {
+        EXPECT_NE(std::string(e.what()).find("t.dat"), std::string::npos);
+    }
+    EXPECT_EQ(ReadBytes(target), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+
+    const auto eigen = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(target, eigen);
+    WriteFileAtomically(target, "new");
+    EXPECT_EQ(ReadBytes(target), "new");
+    EXPECT_EQ(fs::status(target).permissions(), eigen);
+
+    const auto link = dir / "link.dat";
+    fs::create_symlink(target, link);
+    WriteFileAtomically(link, "through the link");
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadBytes(target), "through the link");
+}
