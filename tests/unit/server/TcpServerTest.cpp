@@ -3,8 +3,11 @@
 #include "Mitschrift.h"
 #include "TestClient.h"
 
+#include <atomic>
+#include <chrono>
 #include <gtest/gtest.h>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -73,6 +76,29 @@ TEST(TcpServer, AnOverlongLineEndsOnlyThatConnection) {
 
     gut.SendeZeile("weiter");
     EXPECT_EQ(gut.LiesZeile(), "[weiter]");
+}
+
+TEST(TcpServer, StoppingDoesNotWaitForAPeerThatNeverReads) {
+    std::atomic<bool> schreibt{false};
+    Mitschrift log;
+    TcpServer server(TcpEreignisse{[](TcpVerbindung&) {},
+                                   [&](TcpVerbindung& v) {
+                                       v.LeseZeile();
+                                       // Far more than the socket buffers hold: the write blocks.
+                                       v.SchreibeZeile(std::string(64 << 20, 'x'));
+                                       schreibt = true;
+                                       v.Senden();
+                                   },
+                                   [&](TcpVerbindung&) { log.Add("getrennt"); }});
+    server.Starten(0);
+    TestClient liestNie(server.Port());
+    liestNie.SendeZeile("los");
+    const auto bis = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!schreibt && std::chrono::steady_clock::now() < bis)
+        std::this_thread::yield();
+    ASSERT_TRUE(schreibt);
+    server.Stoppen();
+    EXPECT_TRUE(log.WarteAuf("getrennt", 1, std::chrono::milliseconds(0)));
 }
 
 TEST(TcpServer, APortThatCannotBeBoundLeavesTheServerStopped) {
