@@ -213,8 +213,13 @@ private slots:
         dlg->EQuiz->setText("-3");
         QCOMPARE(dlg->LetztesQuiz, -3);
         QVERIFY(dlg->Geaendert);
+        dlg->cbBezahlt->click();
         dlg->ButtonSave->click();
         QCOMPARE(Spielerliste[0]->Quiz, -3);
+        // Paid comes from its own box, not from the registered one.
+        QVERIFY(Spielerliste[0]->Bezahlt);
+        QVERIFY(!Spielerliste[0]->Gemeldet);
+        QVERIFY(!Spielerliste[0]->Geloescht);
         QVERIFY(messages->shown.empty());
     }
 
