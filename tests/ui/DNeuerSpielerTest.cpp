@@ -1,70 +1,23 @@
 #include "dialogs/DNeuerSpieler.h"
 
-#include "CoreState.h"
-#include "RecordingMessages.h"
+#include "Spielerbau.h"
 #include "TempDir.h"
 #include "archive/Spielerarchiv.h"
 #include "core/Data.h"
 #include "core/Tische.h"
 #include "platform/qt/QtText.h"
-#include "qt/FakeFileDialogs.h"
+#include "qt/Bedienen.h"
+#include "qt/Testumgebung.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
 #include <QToolButton>
 #include <memory>
-
-namespace {
-
-void Tippe(QLineEdit* feld, const QString& text) {
-    feld->clear();
-    QTest::keyClicks(feld, text);
-}
-
-QStringList Zeilen(QListWidget* liste) {
-    QStringList texte;
-    for (int i = 0; i < liste->count(); ++i)
-        texte << liste->item(i)->text();
-    return texte;
-}
-
-QStringList Eintraege(QComboBox* liste) {
-    QStringList texte;
-    for (int i = 0; i < liste->count(); ++i)
-        texte << liste->itemText(i);
-    return texte;
-}
-
-void Klicke(QListWidget* liste, const QString& text) {
-    const auto gefunden = liste->findItems(text, Qt::MatchExactly);
-    QVERIFY2(!gefunden.isEmpty(), qPrintable(text));
-    QListWidgetItem* zeile = gefunden.first();
-    liste->scrollToItem(zeile);
-    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(zeile).center());
-}
-
-TSpieler& Spieler(int nummer, const std::string& vorname, const std::string& name) {
-    auto s = std::make_unique<TSpieler>();
-    s->Startnummer = nummer;
-    s->Vorname = vorname;
-    s->Name = name;
-    Spielerliste.push_back(std::move(s));
-    return *Spielerliste.back();
-}
-
-} // namespace
 
 class DNeuerSpielerTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<RecordingMessages> messages;
-    std::unique_ptr<FakeFileDialogs> dateien;
+    std::unique_ptr<Testumgebung> t;
+    RecordingMessages* messages = nullptr;
     std::unique_ptr<TDlgNeuerSpiel> dlg;
 
     void Eingeben(const QString& vorname, const QString& name) {
@@ -76,9 +29,8 @@ class DNeuerSpielerTest : public QObject {
 
 private slots:
     void init() {
-        ResetCoreState();
-        messages = std::make_unique<RecordingMessages>();
-        dateien = std::make_unique<FakeFileDialogs>();
+        t = std::make_unique<Testumgebung>();
+        messages = &t->messages;
         dlg = std::make_unique<TDlgNeuerSpiel>();
         dlg->FormCreate();
     }
@@ -86,17 +38,15 @@ private slots:
     void cleanup() {
         dlg.reset();
         QCOMPARE(messages->unansweredQuestions, 0);
-        dateien.reset();
-        messages.reset();
-        ResetCoreState();
+        t.reset();
     }
 
     void showingSetsTheTextsAndStartsANewEntry() {
-        Spieler(1, "Carl", "Cox");
-        Spieler(2, "anna", "alt");
-        Spieler(3, "Bernd", "Bau");
+        SpielerAnlegen(1, "Carl", "Cox");
+        SpielerAnlegen(2, "anna", "alt");
+        SpielerAnlegen(3, "Bernd", "Bau");
         dlg->show();
-        QCOMPARE(Zeilen(dlg->lvSpieler), (QStringList{"anna alt", "Bernd Bau", "Carl Cox"}));
+        QCOMPARE(Texte(dlg->lvSpieler), (QStringList{"anna alt", "Bernd Bau", "Carl Cox"}));
         Spielerliste.resize(1);
         Spielerliste[0]->Vorname = "Anna";
         Spielerliste[0]->Name = "Alt";
@@ -107,7 +57,7 @@ private slots:
         QCOMPARE(dlg->lbStartnummer->text(), QString("Startnummer suchen:     "));
         QCOMPARE(dlg->cbArmeelisteStatus->count(), 4);
         QCOMPARE(dlg->cbArmeelisteStatus->itemText(2), QString("Rücksprache"));
-        QCOMPARE(Zeilen(dlg->lvSpieler), QStringList{"Anna Alt"});
+        QCOMPARE(Texte(dlg->lvSpieler), QStringList{"Anna Alt"});
         QCOMPARE(dlg->Modus, TDlgNeuerSpiel::NeuerSpieler);
         QCOMPARE(dlg->cbHerkunft->currentText(), QString("Neutral"));
         QCOMPARE(dlg->cbTeam->currentText(), QString("Neutral"));
@@ -120,15 +70,14 @@ private slots:
 
     void duplicateNamesGetSuffixesAndTheRowLoadsTheNewPlayer() {
         dlg->show();
-        Eingeben("Hans", "Meier");
-        Eingeben("Hans", "Meier");
-        Eingeben("Hans", "Meier");
+        for (int i = 0; i < 3; ++i)
+            Eingeben("Hans", "Meier");
         QCOMPARE(Spielerliste.size(), size_t(3));
         QCOMPARE(Spielerliste[1]->Name.str(), std::string("Meier 1"));
         QCOMPARE(Spielerliste[2]->Name.str(), std::string("Meier 2"));
         QCOMPARE(Spielerliste[2]->Startnummer, 3);
         QCOMPARE(dlg->lbSpielerNummer->text(), QString("Startnummer: 3"));
-        QCOMPARE(Zeilen(dlg->lvSpieler),
+        QCOMPARE(Texte(dlg->lvSpieler),
                  (QStringList{"Hans Meier", "Hans Meier 1", "Hans Meier 2"}));
         QCOMPARE(dlg->Modus, TDlgNeuerSpiel::SpielerBearbeiten);
         QCOMPARE(dlg->SpielerIndex, 2);
@@ -139,32 +88,29 @@ private slots:
         QCOMPARE(dlg->lbSpielerNummer->text(), QString("Startnummer: 2"));
         QVERIFY(messages->shown.empty());
         // The first save adds the default once; another letter case is no new item.
-        QCOMPARE(Eintraege(dlg->cbHerkunft), QStringList{"Neutral"});
+        QCOMPARE(Texte(dlg->cbHerkunft), QStringList{"Neutral"});
         dlg->cbHerkunft->setEditText("NEUTRAL");
         dlg->ButtonSave->click();
-        QCOMPARE(Eintraege(dlg->cbHerkunft), QStringList{"Neutral"});
+        QCOMPARE(Texte(dlg->cbHerkunft), QStringList{"Neutral"});
         QCOMPARE(Spielerliste[1]->Herkunft.str(), std::string("NEUTRAL"));
-    }
 
-    void longSurnamesStillGetAUniqueName() {
-        dlg->show();
+        // Surnames at the field's width still get a unique name.
         for (int laenge : {44, 45}) {
             const QString name(laenge, QChar('x' + (laenge - 44)));
-            Eingeben("", name);
-            Eingeben("", name);
-            Eingeben("", name);
+            for (int i = 0; i < 3; ++i)
+                Eingeben("", name);
             const std::string basis = Cp(name).substr(0, 43);
             const size_t n = Spielerliste.size();
             QCOMPARE(Spielerliste[n - 3]->Name.str(), Cp(name));
             QCOMPARE(Spielerliste[n - 2]->Name.str(), basis + " 1");
             QCOMPARE(Spielerliste[n - 1]->Name.str(), basis + " 2");
         }
-        QCOMPARE(dlg->lvSpieler->count(), 6);
+        QCOMPARE(dlg->lvSpieler->count(), 9);
     }
 
     void editingChangesThePlayerAndItsRowWithoutSuffix() {
-        Spieler(1, "Anna", "Alt");
-        Spieler(2, "Bernd", "Bau").Bezahlt = true;
+        SpielerAnlegen(1, "Anna", "Alt");
+        SpielerAnlegen(2, "Bernd", "Bau").Bezahlt = true;
         dlg->show();
         Klicke(dlg->lvSpieler, "Bernd Bau");
         QVERIFY(dlg->cbBezahlt->isChecked());
@@ -182,7 +128,7 @@ private slots:
         QVERIFY(b.Gemeldet && b.Bezahlt);
         QCOMPARE(b.Armee.str(), std::string("Orks"));
         QCOMPARE(b.ArmeelisteStatus, 3);
-        QCOMPARE(Zeilen(dlg->lvSpieler), (QStringList{"Anna Alt", "Anna Alt"}));
+        QCOMPARE(Texte(dlg->lvSpieler), (QStringList{"Anna Alt", "Anna Alt"}));
         QCOMPARE(Spielerliste.size(), size_t(2));
 
         // A change of the first name alone is not marked and is dropped by the next click.
@@ -224,8 +170,8 @@ private slots:
     }
 
     void searchByStartNumberLoadsThePlayer() {
-        Spieler(5, "Anna", "Alt");
-        Spieler(7, "Bernd", "Bau");
+        SpielerAnlegen(5, "Anna", "Alt");
+        SpielerAnlegen(7, "Bernd", "Bau");
         dlg->show();
         Tippe(dlg->EStartnummer, "7");
         dlg->ToolButton2->click();
@@ -248,25 +194,25 @@ private slots:
         dlg->cbArmee->setEditText("Elfen");
         dlg->Geaendert = false;
 
-        dateien->AnswerNext(dir / "armeen.txt");
+        t->dialogs.AnswerNext(dir / "armeen.txt");
         dlg->ArmeeLaden1->trigger();
-        QCOMPARE(Eintraege(dlg->cbArmee), (QStringList{"Orks", "Zwärge"}));
+        QCOMPARE(Texte(dlg->cbArmee), (QStringList{"Orks", "Zwärge"}));
         QCOMPARE(dlg->cbArmee->currentText(), QString("Elfen"));
         QVERIFY(!dlg->Geaendert);
-        QCOMPARE(dateien->openRequests[0].filter,
+        QCOMPARE(t->dialogs.openRequests[0].filter,
                  std::string("Armeebelegung (*.txt)|*.txt|Alle |*.*"));
-        QVERIFY(dateien->openRequests[0].initialPath.empty());
+        QVERIFY(t->dialogs.openRequests[0].initialPath.empty());
 
-        dateien->AnswerNext({});
+        t->dialogs.AnswerNext({});
         dlg->ArmeebelegungSpeichern1->trigger();
-        QCOMPARE(dateien->saveRequests[0].initialPath, dir / "armeen.txt");
-        dateien->AnswerNext(dir / "neu.txt");
+        QCOMPARE(t->dialogs.saveRequests[0].initialPath, dir / "armeen.txt");
+        t->dialogs.AnswerNext(dir / "neu.txt");
         dlg->ArmeebelegungSpeichern1->trigger();
         QCOMPARE(ReadBytes(dir / "neu.txt"), std::string("Orks\r\nZw\xE4rge\r\n"));
         QCOMPARE(dlg->ArmeeDatei, dir / "neu.txt");
 
         // The team list has its own file name; an unreadable file shows the error box.
-        dateien->AnswerNext(dir / "fehlt.txt");
+        t->dialogs.AnswerNext(dir / "fehlt.txt");
         dlg->TeamLaden1->trigger();
         QCOMPARE(messages->Count(RecordedMessage::Error), size_t(1));
         QCOMPARE(dlg->TeamDatei, dir / "fehlt.txt");
@@ -284,7 +230,7 @@ private slots:
         zweite->Name = "Carla Cel";
         zweite->Id = 1;
         Archiv.Personen.push_back(std::move(zweite));
-        Spieler(1, "Anna", "Alt");
+        SpielerAnlegen(1, "Anna", "Alt");
 
         dlg->ChangeModus(TDlgNeuerSpiel::ArchivEingabe);
         dlg->show();
@@ -322,7 +268,7 @@ private slots:
 
     void badTeamNumberChangesNothing() {
         Teamturnier = true;
-        TSpieler& a = Spieler(1, "Anna", "Alt");
+        TSpieler& a = SpielerAnlegen(1, "Anna", "Alt");
         a.TeamNr = 4;
         dlg->show();
         QVERIFY(!dlg->ETeamNr->isHidden());
@@ -339,7 +285,7 @@ private slots:
         QCOMPARE(a.Name.str(), std::string("Alt"));
         QCOMPARE(a.Fairplay, 0);
         QCOMPARE(a.TeamNr, 4);
-        QCOMPARE(Zeilen(dlg->lvSpieler), QStringList{"Anna Alt"});
+        QCOMPARE(Texte(dlg->lvSpieler), QStringList{"Anna Alt"});
         QVERIFY(dlg->cbTeam->findText("Blau") < 0);
         QVERIFY2(dlg->Geaendert, "the entry is still unsaved");
 
@@ -377,8 +323,8 @@ private slots:
         gruppe->ErsterTisch = 1;
         gruppe->LetzterTisch = 4;
         Tischgruppen.push_back(std::move(gruppe));
-        TSpieler& a = Spieler(1, "Anna", "Alt");
-        TSpieler& b = Spieler(2, "Bernd", "Bau");
+        TSpieler& a = SpielerAnlegen(1, "Anna", "Alt");
+        TSpieler& b = SpielerAnlegen(2, "Bernd", "Bau");
         b.Nickname = "B\xE4r";
         b.Armee = "Orks";
         b.Armeebewertung = 3;

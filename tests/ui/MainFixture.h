@@ -1,41 +1,36 @@
 #pragma once
-// Shared by the main window tests: a small two-round tournament and readers of the list views.
+// Shared by the main window tests: a small two-round tournament, the windows with it loaded, and
+// readers of the list views.
+#include "Spielerbau.h"
 #include "core/Data.h"
 #include "core/Turnierdatei.h"
+#include "mainwindow/FMain.h"
 #include "platform/LineFile.h"
+#include "qt/ProgramWindows.h"
 
+#include <QAction>
 #include <QStringList>
 #include <QTableWidget>
 #include <filesystem>
-#include <memory>
 #include <string>
 
 inline TSpieler& NeuerSpieler(int nummer, const char* vorname, const char* name, const char* armee,
                               const char* herkunft, const char* team, int gruppe) {
-    auto s = std::make_unique<TSpieler>();
-    s->Startnummer = nummer;
-    s->Vorname = vorname;
-    s->Name = name;
-    s->Armee = armee;
-    s->Herkunft = herkunft;
-    s->Team = team;
-    s->Gruppe = gruppe;
-    Spielerliste.push_back(std::move(s));
-    return *Spielerliste.back();
+    TSpieler& s = SpielerAnlegen(nummer, vorname, name);
+    s.Armee = armee;
+    s.Herkunft = herkunft;
+    s.Team = team;
+    s.Gruppe = gruppe;
+    return s;
 }
 
 // Both sides of one game of round r.
 inline void Spiel(int r, int a, int b, int tisch, int punkteA, int punkteB, int spA, int spB) {
-    TSpieler* s1 = FindeSpieler(a);
-    TSpieler* s2 = FindeSpieler(b);
-    s1->SetGegner(r, b);
-    s1->SetTisch(r, tisch);
-    s1->SetPunkte(r, punkteA);
-    s1->SetSiegpunkte(r, spA);
-    s2->SetGegner(r, a);
-    s2->SetTisch(r, tisch);
-    s2->SetPunkte(r, punkteB);
-    s2->SetSiegpunkte(r, spB);
+    SpielPaaren(r, a, b, tisch);
+    FindeSpieler(a)->SetPunkte(r, punkteA);
+    FindeSpieler(a)->SetSiegpunkte(r, spA);
+    FindeSpieler(b)->SetPunkte(r, punkteB);
+    FindeSpieler(b)->SetSiegpunkte(r, spB);
 }
 
 inline void Freilos(int r, int nummer) {
@@ -73,6 +68,15 @@ inline void SchreibeTurnier(const std::filesystem::path& datei, bool gruppen = f
     InitTurnier();
     RundenAnzahl = 5;
     PaarungshilfeAnzeigen = false;
+}
+
+// The windows started on the tournament of SchreibeTurnier, loaded through the load command.
+inline TMain& Geladen(ProgramWindows& windows, bool gruppen = false) {
+    SchreibeTurnier(windows.folder / "turnier.dat", gruppen);
+    TMain& main = windows.Start();
+    windows.dialogs.AnswerNext(windows.folder / "turnier.dat");
+    main.Laden->trigger();
+    return main;
 }
 
 // Each row as its cells of columns 1.. joined by "|".

@@ -1,23 +1,18 @@
-#include "CoreState.h"
-#include "RecordingMessages.h"
+#include "Spielerbau.h"
 #include "TempDir.h"
 #include "core/Data.h"
 #include "core/Siegpunktmatrix.h"
 #include "dialogs/DOptionen.h"
 #include "platform/Cp1252.h"
 #include "platform/Guarded.h"
-#include "qt/Element.h"
+#include "qt/Bedienen.h"
+#include "qt/Testumgebung.h"
 #include "server/ClientListe.h"
 #include "translation/Translate.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QGroupBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 
 namespace {
 
@@ -42,17 +37,8 @@ void Ersetze(std::string& text, const std::string& alt, const std::string& neu) 
     text.replace(pos, alt.size(), neu);
 }
 
-std::vector<std::string> Zeilen(QListWidget* box) {
-    std::vector<std::string> zeilen;
-    for (int i = 0; i < box->count(); ++i)
-        zeilen.push_back(box->item(i)->text().toStdString());
-    return zeilen;
-}
-
 void NeuerSpieler(int nummer, const char* herkunft, const char* team, const char* armee) {
-    Spielerliste.push_back(std::make_unique<TSpieler>());
-    TSpieler& spieler = *Spielerliste.back();
-    spieler.Startnummer = nummer;
+    TSpieler& spieler = SpielerAnlegen(nummer, "", "");
     spieler.Herkunft = herkunft;
     spieler.Team = team;
     spieler.Armee = armee;
@@ -63,35 +49,38 @@ void NeuerSpieler(int nummer, const char* herkunft, const char* team, const char
 class OptionenDialogTest : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<Testumgebung> t_;
+    RecordingMessages* messages_ = nullptr;
     std::unique_ptr<TempDir> dir_;
-    std::unique_ptr<RecordingMessages> messages_;
+    std::unique_ptr<TDlgOptionen> dlg_;
     TSimpleClient* client_ = nullptr;
 
     // As the start-up creates it: a failing creation step is shown and the window stays.
-    std::unique_ptr<TDlgOptionen> Erzeugen() {
-        auto dlg = std::make_unique<TDlgOptionen>();
-        Guarded([&dlg] { dlg->FormCreate(); });
-        return dlg;
+    void Erzeugen() {
+        dlg_ = std::make_unique<TDlgOptionen>();
+        Guarded([this] { dlg_->FormCreate(); });
     }
     // A connected client that has fetched everything.
     void ClientHatAllesGeholt() { client_->NeedsMatrix = client_->NeedsOptions = false; }
-    template <class T> static T* W(QWidget* dlg, const char* name) { return Element<T>(dlg, name); }
-    static void Ok(QWidget* dlg) { QTest::mouseClick(W<QPushButton>(dlg, "OK"), Qt::LeftButton); }
+    template <class T> T* W(const char* name) { return Element<T>(dlg_.get(), name); }
+    void Klick(const char* knopf) { ::Klick(dlg_.get(), knopf); }
+    void Ok() { Klick("OK"); }
 
 private slots:
     void init() {
-        ResetCoreState();
+        t_ = std::make_unique<Testumgebung>();
+        messages_ = &t_->messages;
         QLocale::setDefault(QLocale::c());
         dir_ = std::make_unique<TempDir>();
         ProgrammVerzeichnis = dir_->path().string();
-        messages_ = std::make_unique<RecordingMessages>();
         Clientliste.push_back(std::make_unique<TSimpleClient>());
         client_ = Clientliste.back().get();
         ClientHatAllesGeholt();
     }
     void cleanup() {
-        messages_.reset();
+        dlg_.reset();
         dir_.reset();
+        t_.reset();
     }
 
     void creationWithoutFileSetsTheDialogDefaults() {
@@ -103,7 +92,7 @@ private slots:
         FairplayWerten = true;
         Toleranzen[2] = 4;
         MalGegenSelbeArmee = 3;
-        auto dlg = Erzeugen();
+        Erzeugen();
         QVERIFY(!DruckMitSpielernummer);
         QVERIFY(FairplayProSpiel && SzenarioEingabe && !SiegpunktmatrixBenutzen);
         QVERIFY(!Teamturnier && !GruppenBeachten && !PaarungshilfeAnzeigen && !FairplayWerten);
@@ -122,7 +111,7 @@ private slots:
 
     void configIsLoadedAtCreationAndSavedBackByteForByte() {
         WriteBytes(*dir_ / "Config.dat", BeispielConfig);
-        auto dlg = Erzeugen();
+        Erzeugen();
         QVERIFY(messages_->shown.empty());
         QVERIFY(!GleicheArmeenBeachten);
         QCOMPARE(Toleranzen[0], 3);
@@ -134,17 +123,17 @@ private slots:
         QCOMPARE(OrteNeutral, std::vector<std::string>{"Neutral"});
         QCOMPARE(ArmeenNeutral, (std::vector<std::string>{"Orks", Utf8ToCp1252("Überläufer")}));
 
-        dlg->show();
-        QCOMPARE(W<QLineEdit>(dlg.get(), "EArmeen")->text(), QString("3"));
-        QVERIFY(W<QRadioButton>(dlg.get(), "rbVergleichend")->isChecked());
+        dlg_->show();
+        QCOMPARE(W<QLineEdit>("EArmeen")->text(), QString("3"));
+        QVERIFY(W<QRadioButton>("rbVergleichend")->isChecked());
         std::filesystem::remove(*dir_ / "Config.dat");
-        W<QAction>(dlg.get(), "AlsStandardSpeichern1")->trigger();
+        W<QAction>("AlsStandardSpeichern1")->trigger();
         QCOMPARE(ReadBytes(*dir_ / "Config.dat"), BeispielConfig);
 
         // Unapplied changes are saved as they stand.
-        W<QCheckBox>(dlg.get(), "cbQuiz")->setChecked(true);
-        W<QLineEdit>(dlg.get(), "ETeams")->setText("7");
-        W<QAction>(dlg.get(), "AlsStandardSpeichern1")->trigger();
+        W<QCheckBox>("cbQuiz")->setChecked(true);
+        W<QLineEdit>("ETeams")->setText("7");
+        W<QAction>("AlsStandardSpeichern1")->trigger();
         std::string erwartet = BeispielConfig;
         Ersetze(erwartet, "TRUE\r\n2\r\n", "TRUE\r\n7\r\n");
         Ersetze(erwartet, "TRUE\r\nFALSE\r\nFALSE\r\nFALSE\r\nTRUE\r\n1",
@@ -162,13 +151,13 @@ private slots:
         Ersetze(config, "TRUE\r\n3\r\n0", "TRUE\r\n7\r\n0");
         Ersetze(config, "TRUE\r\nTRUE\r\nFALSE\r\nTRUE", "FALSE\r\nTRUE\r\nFALSE\r\nFALSE");
         WriteBytes(*dir_ / "Config.dat", config);
-        auto dlg = Erzeugen();
+        Erzeugen();
         QCOMPARE(Toleranzen[0], 0);
         QCOMPARE(MalGegenSelbeArmee, 2);
         QVERIFY(!ArmeebewertungKlassisch && !ArmeebewertungVergleichend);
-        dlg->show();
-        QVERIFY(W<QCheckBox>(dlg.get(), "cbTunierpunkte")->isChecked());
-        QCOMPARE(W<QLineEdit>(dlg.get(), "ETimesAgainstArmy")->text(), QString("2"));
+        dlg_->show();
+        QVERIFY(W<QCheckBox>("cbTunierpunkte")->isChecked());
+        QCOMPARE(W<QLineEdit>("ETimesAgainstArmy")->text(), QString("2"));
     }
 
     void versionOneKeepsScenarioAndReadsListsFromLine21() {
@@ -177,7 +166,7 @@ private slots:
         config.erase(config.find("TRUE\r\n1\r\nNeutral"), 6); // no line 21
         WriteBytes(*dir_ / "Config.dat", config);
         SzenarioWerten = true; // the box keeps its design state: unchecked
-        auto dlg = Erzeugen();
+        Erzeugen();
         QVERIFY(!SzenarioWerten);
         QCOMPARE(OrteNeutral, std::vector<std::string>{"Neutral"});
         QCOMPARE(ArmeenNeutral.size(), size_t(2));
@@ -188,7 +177,7 @@ private slots:
         Ersetze(config, "0\r\n2\r\nOrks", "x\r\n2\r\nOrks");
         WriteBytes(*dir_ / "Config.dat", config);
         FairplayProSpiel = false;
-        auto dlg = Erzeugen();
+        Erzeugen();
         QCOMPARE(messages_->Count(RecordedMessage::Error), size_t(1));
         QVERIFY(messages_->shown[0].text.find("106") != std::string::npos);
         // The OK step was skipped: the state is still the main window's.
@@ -196,27 +185,24 @@ private slots:
         QVERIFY(OrteNeutral.empty());
         // The controls read before the damage keep their values; the later check boxes were not
         // set by the load.
-        QVERIFY(!W<QCheckBox>(dlg.get(), "cbArmeen")->isChecked());
-        QCOMPARE(W<QListWidget>(dlg.get(), "lbNeutral")->count(), 1);
-        QVERIFY(!W<QCheckBox>(dlg.get(), "cbFairplayProSpiel")->isChecked());
+        QVERIFY(!W<QCheckBox>("cbArmeen")->isChecked());
+        QCOMPARE(W<QListWidget>("lbNeutral")->count(), 1);
+        QVERIFY(!W<QCheckBox>("cbFairplayProSpiel")->isChecked());
     }
 
     void numberEditsAreCheckedWhileTyping() {
-        auto dlg = Erzeugen();
-        dlg->show();
-        auto* mal = W<QLineEdit>(dlg.get(), "ETimesAgainstArmy");
-        mal->selectAll();
-        QTest::keyClicks(mal, "5");
+        Erzeugen();
+        dlg_->show();
+        auto* mal = W<QLineEdit>("ETimesAgainstArmy");
+        Tippe(mal, "5");
         QCOMPARE(mal->text(), QString("2"));
-        mal->selectAll();
-        QTest::keyClicks(mal, "3");
+        Tippe(mal, "3");
         QCOMPARE(mal->text(), QString("3"));
         mal->setText(" 4");
         QCOMPARE(mal->text(), QString("4"));
 
-        auto* orte = W<QLineEdit>(dlg.get(), "EOrte");
-        orte->selectAll();
-        QTest::keyClicks(orte, "12");
+        auto* orte = W<QLineEdit>("EOrte");
+        Tippe(orte, "12");
         QCOMPARE(orte->text(), QString("12"));
         QTest::keyClicks(orte, "a");
         QCOMPARE(orte->text(), QString("12"));
@@ -225,46 +211,46 @@ private slots:
         orte->setText("-3");
         QCOMPARE(orte->text(), QString("-3"));
 
-        auto* runden = W<QLineEdit>(dlg.get(), "ERundenAnzahl");
+        auto* runden = W<QLineEdit>("ERundenAnzahl");
         for (const char* schlecht : {"0", "-1", "100", "x"}) {
             runden->setText(schlecht);
             QCOMPARE(runden->text(), QString("5"));
         }
         runden->setText("8");
-        Ok(dlg.get());
+        Ok();
         QCOMPARE(MalGegenSelbeArmee, 4);
         QCOMPARE(Toleranzen[2], -3);
         QCOMPARE(RundenAnzahl, 8);
 
         // A team tournament holds five rounds.
-        dlg->show();
-        W<QCheckBox>(dlg.get(), "cbTeamTurnier")->setChecked(true);
-        Ok(dlg.get());
+        dlg_->show();
+        W<QCheckBox>("cbTeamTurnier")->setChecked(true);
+        Ok();
         QVERIFY(Teamturnier);
         QCOMPARE(RundenAnzahl, 5);
     }
 
     void percentWeightsShowInTheLocaleAndAnErrorStopsOkWhereItStands() {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        auto dlg = Erzeugen();
+        Erzeugen();
         FaktorQuiz = 0.125;
         FaktorSonstige = 0.07;
-        dlg->show();
-        QCOMPARE(W<QLineEdit>(dlg.get(), "EProzentQuiz")->text(), QString("12,5"));
-        QCOMPARE(W<QLineEdit>(dlg.get(), "EProzentSonstige")->text(), QString("7"));
-        QCOMPARE(W<QLineEdit>(dlg.get(), "EProzentTurnier")->text(), QString("100"));
+        dlg_->show();
+        QCOMPARE(W<QLineEdit>("EProzentQuiz")->text(), QString("12,5"));
+        QCOMPARE(W<QLineEdit>("EProzentSonstige")->text(), QString("7"));
+        QCOMPARE(W<QLineEdit>("EProzentTurnier")->text(), QString("100"));
 
-        W<QLineEdit>(dlg.get(), "EProzentTurnier")->setText("50");
-        W<QLineEdit>(dlg.get(), "EProzentFairplay")->setText("12,5");
-        W<QLineEdit>(dlg.get(), "EProzentQuiz")->setText("1x");
-        W<QLineEdit>(dlg.get(), "EProzentArmee")->setText("200");
-        W<QLineEdit>(dlg.get(), "ERundenAnzahl")->setText("7");
-        W<QCheckBox>(dlg.get(), "cbDruckMitSpielernummer")->setChecked(true);
-        W<QCheckBox>(dlg.get(), "bSiegpunktmatrix")->setChecked(true);
-        W<QCheckBox>(dlg.get(), "cbGleiche")->setChecked(false);
-        Ok(dlg.get());
-        QVERIFY(!dlg->isVisible());
-        QCOMPARE(dlg->result(), int(QDialog::Accepted));
+        W<QLineEdit>("EProzentTurnier")->setText("50");
+        W<QLineEdit>("EProzentFairplay")->setText("12,5");
+        W<QLineEdit>("EProzentQuiz")->setText("1x");
+        W<QLineEdit>("EProzentArmee")->setText("200");
+        W<QLineEdit>("ERundenAnzahl")->setText("7");
+        W<QCheckBox>("cbDruckMitSpielernummer")->setChecked(true);
+        W<QCheckBox>("bSiegpunktmatrix")->setChecked(true);
+        W<QCheckBox>("cbGleiche")->setChecked(false);
+        Ok();
+        QVERIFY(!dlg_->isVisible());
+        QCOMPARE(dlg_->result(), int(QDialog::Accepted));
         QCOMPARE(messages_->Count(RecordedMessage::Error), size_t(1));
         QVERIFY(messages_->shown[0].text.find("1x") != std::string::npos);
         QCOMPARE(FaktorTurnier, 0.5);
@@ -278,119 +264,115 @@ private slots:
     }
 
     void okNotifiesTheClientsExactlyWhenTheirOptionsChange() {
-        auto dlg = Erzeugen();
-        dlg->show();
-        Ok(dlg.get());
+        Erzeugen();
+        dlg_->show();
+        Ok();
         QVERIFY(!client_->NeedsMatrix && !client_->NeedsOptions);
 
-        dlg->show();
-        W<QCheckBox>(dlg.get(), "bSiegpunktmatrix")->setChecked(true);
-        Ok(dlg.get());
+        dlg_->show();
+        W<QCheckBox>("bSiegpunktmatrix")->setChecked(true);
+        Ok();
         QVERIFY(client_->NeedsMatrix && !client_->NeedsOptions);
         QVERIFY(SiegpunktmatrixBenutzen);
 
         ClientHatAllesGeholt();
-        dlg->show();
-        W<QCheckBox>(dlg.get(), "cbSzenarioEingabe")->setChecked(false);
-        Ok(dlg.get());
+        dlg_->show();
+        W<QCheckBox>("cbSzenarioEingabe")->setChecked(false);
+        Ok();
         QVERIFY(!client_->NeedsMatrix && client_->NeedsOptions);
         QVERIFY(!SzenarioEingabe && FairplayProSpiel);
 
         ClientHatAllesGeholt();
-        dlg->show();
-        W<QCheckBox>(dlg.get(), "cbFairplayProSpiel")->setChecked(false);
-        W<QCheckBox>(dlg.get(), "cbDruckMitSpielernummer")->setChecked(true);
-        Ok(dlg.get());
+        dlg_->show();
+        W<QCheckBox>("cbFairplayProSpiel")->setChecked(false);
+        W<QCheckBox>("cbDruckMitSpielernummer")->setChecked(true);
+        Ok();
         QVERIFY(client_->NeedsOptions && !FairplayProSpiel && DruckMitSpielernummer);
 
         ClientHatAllesGeholt();
-        dlg->show();
-        W<QCheckBox>(dlg.get(), "cbDruckMitSpielernummer")->setChecked(false);
-        Ok(dlg.get());
+        dlg_->show();
+        W<QCheckBox>("cbDruckMitSpielernummer")->setChecked(false);
+        Ok();
         QVERIFY(!client_->NeedsMatrix && !client_->NeedsOptions);
 
         // Cancel applies nothing.
-        dlg->show();
-        W<QCheckBox>(dlg.get(), "cbSzenarioEingabe")->setChecked(true);
-        QTest::mouseClick(W<QPushButton>(dlg.get(), "Abbrechen"), Qt::LeftButton);
+        dlg_->show();
+        W<QCheckBox>("cbSzenarioEingabe")->setChecked(true);
+        Klick("Abbrechen");
         QVERIFY(!SzenarioEingabe && !client_->NeedsOptions);
     }
 
     void neutralListsFollowTheBoxesOnOk() {
-        auto dlg = Erzeugen();
+        Erzeugen();
         NeuerSpieler(1, "Neutral", "Rot", "Orks");
         NeuerSpieler(2, " neutral ", "Blau", "Elfen");
         NeuerSpieler(3, "Essen", "rot", "Orks");
-        dlg->show();
-        auto* links = W<QListWidget>(dlg.get(), "lbTeamBeruecksichtigt");
-        auto* rechts = W<QListWidget>(dlg.get(), "lbTeamNeutral");
-        QCOMPARE(Zeilen(W<QListWidget>(dlg.get(), "lbBeruecksichtigt")),
-                 (std::vector<std::string>{"Essen", "Neutral"}));
-        QCOMPARE(Zeilen(links), (std::vector<std::string>{"Blau", "Rot"}));
+        dlg_->show();
+        auto* links = W<QListWidget>("lbTeamBeruecksichtigt");
+        auto* rechts = W<QListWidget>("lbTeamNeutral");
+        QCOMPARE(Texte(W<QListWidget>("lbBeruecksichtigt")), QStringList({"Essen", "Neutral"}));
+        QCOMPARE(Texte(links), QStringList({"Blau", "Rot"}));
 
         // Nothing selected: nothing moves.
         links->clearSelection();
-        QTest::mouseClick(W<QPushButton>(dlg.get(), "btTeamToRight"), Qt::LeftButton);
+        Klick("btTeamToRight");
         QCOMPARE(rechts->count(), 0);
         links->setCurrentRow(1);
-        QTest::mouseClick(W<QPushButton>(dlg.get(), "btTeamToRight"), Qt::LeftButton);
-        QCOMPARE(Zeilen(links), std::vector<std::string>{"Blau"});
-        QCOMPARE(Zeilen(rechts), std::vector<std::string>{"Rot"});
+        Klick("btTeamToRight");
+        QCOMPARE(Texte(links), QStringList({"Blau"}));
+        QCOMPARE(Texte(rechts), QStringList({"Rot"}));
         QVERIFY(TeamsNeutral.empty()); // only OK changes the lists
-        Ok(dlg.get());
+        Ok();
         QCOMPARE(TeamsNeutral, std::vector<std::string>{"Rot"});
         QCOMPARE(TeamsBeruecksichtigt, std::vector<std::string>{"Blau"});
 
         // Cancel after a move changes nothing, and the next opening shows the lists as before.
-        dlg->show();
-        W<QListWidget>(dlg.get(), "lbArmeeBeruecksichtigt")->setCurrentRow(0);
-        QTest::mouseClick(W<QPushButton>(dlg.get(), "btArmeeToRight"), Qt::LeftButton);
-        QTest::mouseClick(W<QPushButton>(dlg.get(), "Abbrechen"), Qt::LeftButton);
+        dlg_->show();
+        W<QListWidget>("lbArmeeBeruecksichtigt")->setCurrentRow(0);
+        Klick("btArmeeToRight");
+        Klick("Abbrechen");
         QVERIFY(ArmeenNeutral.empty());
-        dlg->show();
-        QCOMPARE(Zeilen(W<QListWidget>(dlg.get(), "lbArmeeBeruecksichtigt")),
-                 (std::vector<std::string>{"Elfen", "Orks"}));
-        QCOMPARE(W<QListWidget>(dlg.get(), "lbArmeeNeutral")->count(), 0);
+        dlg_->show();
+        QCOMPARE(Texte(W<QListWidget>("lbArmeeBeruecksichtigt")), QStringList({"Elfen", "Orks"}));
+        QCOMPARE(W<QListWidget>("lbArmeeNeutral")->count(), 0);
 
         // Moving a value back makes it count again and shows it once, on the left.
         rechts->setCurrentRow(0);
-        QTest::mouseClick(W<QPushButton>(dlg.get(), "btTeamToLeft"), Qt::LeftButton);
-        Ok(dlg.get());
+        Klick("btTeamToLeft");
+        Ok();
         QVERIFY(TeamsNeutral.empty());
-        dlg->show();
-        QCOMPARE(Zeilen(links), (std::vector<std::string>{"Blau", "Rot"}));
+        dlg_->show();
+        QCOMPARE(Texte(links), QStringList({"Blau", "Rot"}));
         QCOMPARE(rechts->count(), 0);
     }
 
     void loadingDefaultsTwiceListsAValueTwiceButOkKeepsItOnce() {
         WriteBytes(*dir_ / "Config.dat", BeispielConfig);
-        auto dlg = Erzeugen();
+        Erzeugen();
         NeuerSpieler(1, "Neutral", "Neutral", "Orks");
-        dlg->show();
-        QCOMPARE(Zeilen(W<QListWidget>(dlg.get(), "lbNeutral")),
-                 std::vector<std::string>{"Neutral"});
-        W<QCheckBox>(dlg.get(), "cbFairplayProSpiel")->setChecked(false);
-        W<QAction>(dlg.get(), "StandardLaden1")->trigger();
-        QVERIFY(W<QCheckBox>(dlg.get(), "cbFairplayProSpiel")->isChecked());
-        QCOMPARE(Zeilen(W<QListWidget>(dlg.get(), "lbNeutral")),
-                 (std::vector<std::string>{"Neutral", "Neutral"}));
-        Ok(dlg.get());
+        dlg_->show();
+        QCOMPARE(Texte(W<QListWidget>("lbNeutral")), QStringList({"Neutral"}));
+        W<QCheckBox>("cbFairplayProSpiel")->setChecked(false);
+        W<QAction>("StandardLaden1")->trigger();
+        QVERIFY(W<QCheckBox>("cbFairplayProSpiel")->isChecked());
+        QCOMPARE(Texte(W<QListWidget>("lbNeutral")), QStringList({"Neutral", "Neutral"}));
+        Ok();
         QCOMPARE(OrteNeutral, std::vector<std::string>{"Neutral"});
         QCOMPARE(ArmeenNeutral, (std::vector<std::string>{"Orks", Utf8ToCp1252("Überläufer")}));
         QVERIFY(ArmeenBeruecksichtigt.empty());
     }
 
     void captionsComeFromTheTextTable() {
-        auto dlg = Erzeugen();
+        Erzeugen();
         UseOriginal = false;
         SetTranslation(13, 1, "Options");
         SetTranslation(13, 14, Utf8ToCp1252("zufällig!"));
-        dlg->show();
-        QCOMPARE(dlg->windowTitle(), QString("Options"));
-        QCOMPARE(W<QRadioButton>(dlg.get(), "rbZufaellig")->text(), QString("zufällig!"));
-        QCOMPARE(W<QCheckBox>(dlg.get(), "cbTunierpunkte")->text(), QString("Tunierpunkte"));
+        dlg_->show();
+        QCOMPARE(dlg_->windowTitle(), QString("Options"));
+        QCOMPARE(W<QRadioButton>("rbZufaellig")->text(), QString("zufällig!"));
+        QCOMPARE(W<QCheckBox>("cbTunierpunkte")->text(), QString("Tunierpunkte"));
         // The points page keeps its empty frame out of sight.
-        QVERIFY(W<QGroupBox>(W<QWidget>(dlg.get(), "TabSheet2"), "RadioGroup1")->isHidden());
+        QVERIFY(Element<QGroupBox>(W<QWidget>("TabSheet2"), "RadioGroup1")->isHidden());
     }
 };
 

@@ -1,33 +1,24 @@
-#include "CoreState.h"
-#include "RecordingMessages.h"
+#include "Spielerbau.h"
 #include "core/Data.h"
 #include "core/Paarungen.h"
 #include "core/Teamturnier.h"
 #include "dialogs/DOptionen.h"
 #include "dialogs/DPaaren.h"
 #include "platform/Cp1252.h"
-#include "qt/Element.h"
+#include "qt/Bedienen.h"
+#include "qt/Testumgebung.h"
 
-#include <QComboBox>
-#include <QListWidget>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
 #include <QTimer>
 
 namespace {
 
-// Players 1..n, named "Vn<k> Nn<k>", each with an army of his own; the army rating makes
-// player 1 the best placed, player n the lowest.
-// Players up to number anzahl are added after those there are.
+// Players up to number anzahl after those there are, named "Vn<k> Nn<k>", each with an army
+// of his own; the army rating places player 1 first, player n last.
 void Spieler(int anzahl) {
     for (int k = static_cast<int>(Spielerliste.size()) + 1; k <= anzahl; ++k) {
-        Spielerliste.push_back(std::make_unique<TSpieler>());
-        TSpieler& s = *Spielerliste.back();
-        s.Startnummer = k;
-        s.Name = "Nn" + std::to_string(k);
-        s.Vorname = "Vn" + std::to_string(k);
+        TSpieler& s = SpielerAnlegen(k, "Vn" + std::to_string(k), "Nn" + std::to_string(k));
         s.Armee = "Armee" + std::to_string(k);
         s.Armeebewertung = 100 - k;
     }
@@ -47,11 +38,12 @@ const std::string Titel = "Halvener Paarungs Programm";
 class PaarungsDialogTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<RecordingMessages> messages_;
+    std::unique_ptr<Testumgebung> t_;
+    RecordingMessages* messages_ = nullptr;
     std::unique_ptr<TDlgPaaren> dlg_;
 
     template <class T> T* W(const char* name) { return Element<T>(dlg_.get(), name); }
-    void Klick(const char* knopf) { QTest::mouseClick(W<QPushButton>(knopf), Qt::LeftButton); }
+    void Klick(const char* knopf) { ::Klick(dlg_.get(), knopf); }
     void Fest(const std::string& a, const std::string& b) {
         W<QComboBox>("cbSpieler1")->setCurrentText(Qs(a));
         W<QComboBox>("cbSpieler2")->setCurrentText(Qs(b));
@@ -80,14 +72,15 @@ class PaarungsDialogTest : public QObject {
 
 private slots:
     void init() {
-        ResetCoreState();
-        messages_ = std::make_unique<RecordingMessages>();
+        t_ = std::make_unique<Testumgebung>();
+        messages_ = &t_->messages;
         dlg_ = std::make_unique<TDlgPaaren>();
         dlg_->FormCreate();
     }
     void cleanup() {
         dlg_.reset();
-        messages_.reset();
+        QCOMPARE(messages_->unansweredQuestions, 0);
+        t_.reset();
     }
 
     void sevenPlayersPairWithAByeAndThePositionGaps() {
@@ -174,7 +167,6 @@ private slots:
         QCOMPARE(Gegner(4), 1);
         QCOMPARE(Gegner(2), 3);
         QCOMPARE(FindeSpieler(4)->GetPunkte(1), 20);
-        QCOMPARE(messages_->unansweredQuestions, 0);
     }
 
     void fixedPairingsIncludingAPlayerAgainstHimself() {
@@ -200,10 +192,8 @@ private slots:
         Klick("bEntfernen");
         QCOMPARE(W<QListWidget>("lbFeste")->count(), 2);
         QCOMPARE(FesteListe.size(), size_t(4));
-        QStringList namen;
-        for (int i = 0; i < W<QComboBox>("cbSpieler1")->count(); ++i)
-            namen << W<QComboBox>("cbSpieler1")->itemText(i);
-        QCOMPARE(namen, QStringList({"Vn3 Nn3", "Vn4 Nn4", "Vn6 Nn6", "Vn7 Nn7"}));
+        QCOMPARE(Texte(W<QComboBox>("cbSpieler1")),
+                 QStringList({"Vn3 Nn3", "Vn4 Nn4", "Vn6 Nn6", "Vn7 Nn7"}));
 
         Paaren();
         QVERIFY(!dlg_->isVisible());
