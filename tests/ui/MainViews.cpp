@@ -5,18 +5,13 @@
 #include "core/Paarungen.h"
 #include "core/Teamturnier.h"
 #include "core/Wertung.h"
-#include "mainwindow/FMain.h"
 #include "mainwindow/Zahlformat.h"
 #include "platform/Guarded.h"
-#include "qt/ProgramWindows.h"
+#include "qt/Bedienen.h"
 
-#include <QComboBox>
 #include <QHeaderView>
-#include <QLabel>
 #include <QLocale>
-#include <QPushButton>
 #include <QTabWidget>
-#include <QTest>
 
 namespace {
 

@@ -5,12 +5,7 @@
 #include "FakeFileDialogs.h"
 #include "RecordingMessages.h"
 
-struct Testumgebung {
-    Testumgebung() { ResetCoreState(); }
-    ~Testumgebung() { ResetCoreState(); }
-    Testumgebung(const Testumgebung&) = delete;
-    Testumgebung& operator=(const Testumgebung&) = delete;
-
+struct Testumgebung : FrischerZustand {
     RecordingMessages messages;
     FakeFileDialogs dialogs;
 };

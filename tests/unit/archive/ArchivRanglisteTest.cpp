@@ -1,15 +1,14 @@
 #include "archive/Spielerarchiv.h"
 
 #include "CoreState.h"
+#include "Spielerbau.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 class ArchivRanglisteTest : public ::testing::Test {
-protected:
-    void SetUp() override { ResetCoreState(); }
-    void TearDown() override { ResetCoreState(); }
+    FrischerZustand zustand_;
 };
 
 TPerson& NeuePerson(const std::string& name) {
@@ -30,15 +29,6 @@ void NeuesTurnier(TPerson& person, int platz, int punkte, std::vector<int> ergeb
     person.Turniere.push_back(std::move(turnier));
 }
 
-TSpieler& NeuerSpieler(const std::string& vorname, const std::string& name) {
-    auto spieler = std::make_unique<TSpieler>();
-    spieler->Vorname = vorname;
-    spieler->Name = name;
-    spieler->Startnummer = NeueStartnummer();
-    Spielerliste.push_back(std::move(spieler));
-    return *Spielerliste.back();
-}
-
 } // namespace
 
 TEST_F(ArchivRanglisteTest, FindPersonTrimsButKeepsLetterCase) {
@@ -55,13 +45,13 @@ TEST_F(ArchivRanglisteTest, FindPersonTrimsButKeepsLetterCase) {
 TEST_F(ArchivRanglisteTest, LinkingFindsOrCreatesPersonsAndKeepsExistingLinks) {
     NeuePerson("Anna Alt");
     NeuePerson("Bernd Bau");
-    TSpieler& bernd = NeuerSpieler("Bernd", "Bau");
-    TSpieler& carla = NeuerSpieler("Carla", "Cel");
+    TSpieler& bernd = SpielerAnlegen(NeueStartnummer(), "Bernd", "Bau");
+    TSpieler& carla = SpielerAnlegen(NeueStartnummer(), "Carla", "Cel");
     carla.Herkunft = "Ulm";
     carla.Team = "Rot";
-    TSpieler& anna = NeuerSpieler("Anna", "Alt");
+    TSpieler& anna = SpielerAnlegen(NeueStartnummer(), "Anna", "Alt");
     anna.ArchivID = 0;
-    TSpieler& zweiteCarla = NeuerSpieler("Carla", "Cel");
+    TSpieler& zweiteCarla = SpielerAnlegen(NeueStartnummer(), "Carla", "Cel");
 
     Archiv.LinkPlayers();
     EXPECT_EQ(bernd.ArchivID, 1);

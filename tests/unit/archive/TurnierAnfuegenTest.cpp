@@ -1,6 +1,7 @@
 #include "archive/Spielerarchiv.h"
 
 #include "CoreState.h"
+#include "Spielerbau.h"
 #include "platform/Errors.h"
 
 #include <gtest/gtest.h>
@@ -8,20 +9,15 @@
 namespace {
 
 class TurnierAnfuegenTest : public ::testing::Test {
-protected:
-    void SetUp() override { ResetCoreState(); }
-    void TearDown() override { ResetCoreState(); }
+    FrischerZustand zustand_;
 };
 
 TSpieler& Spieler(int nummer, const std::string& name, double wertung) {
-    auto spieler = std::make_unique<TSpieler>();
-    spieler->Startnummer = nummer;
-    spieler->Name = name;
-    spieler->Armee = "Armee " + name;
-    spieler->Gesamtwertung = wertung;
-    spieler->Gesamtpunkte = static_cast<int>(wertung);
-    Spielerliste.push_back(std::move(spieler));
-    return *Spielerliste.back();
+    TSpieler& spieler = SpielerAnlegen(nummer, "", name);
+    spieler.Armee = "Armee " + name;
+    spieler.Gesamtwertung = wertung;
+    spieler.Gesamtpunkte = static_cast<int>(wertung);
+    return spieler;
 }
 
 void Runde(TSpieler& spieler, int r, int gegner, int punkte) {

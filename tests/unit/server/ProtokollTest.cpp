@@ -11,6 +11,19 @@ namespace {
 const std::string Spiel1gegen4 =
     Ints({1}) + "Anna 'Ace' Alt\r\nDora Dahl\r\n" + Ints({1, 4, 1200, 12, 800, 4, 3, 1, 2, 0});
 
+// A game's stored values: victory points, points, fair play, scenario points, side 1 first.
+std::vector<int> Werte(const TPaarung& p) {
+    return {p.Ergebnis1.Siegpunkte,     p.Ergebnis2.Siegpunkte,    p.Ergebnis1.Punkte,
+            p.Ergebnis2.Punkte,         p.Ergebnis1.Fairplay,      p.Ergebnis2.Fairplay,
+            p.Ergebnis1.Szenariopunkte, p.Ergebnis2.Szenariopunkte};
+}
+
+// A player's round r: opponent, victory points, points, fair play, scenario points.
+std::vector<int> Runde(const TSpieler& s, int r) {
+    return {s.GetGegner(r), s.GetSiegpunkte(r), s.GetPunkte(r), s.GetFairplay(r),
+            s.GetSzenariopunkte(r)};
+}
+
 TEST_F(ServerTest, FirstHoleCarriesMatrixAndOptionsTheSecondOnlyTheGame) {
     auto c = Anmelden("Tisch 2");
     c->SendeZeile("Hole");
@@ -93,28 +106,12 @@ TEST_F(ServerTest, SendeStoresBySideWhicheverNumberComesFirst) {
     AmHauptthread([] {
         const TPaarung* p = FindePaarungVonSpieler(1);
         ASSERT_NE(p, nullptr);
-        EXPECT_EQ(p->Ergebnis1.Siegpunkte, 300);
-        EXPECT_EQ(p->Ergebnis2.Siegpunkte, 1500);
-        EXPECT_EQ(p->Ergebnis1.Punkte, 3);
-        EXPECT_EQ(p->Ergebnis2.Punkte, 15);
-        EXPECT_EQ(p->Ergebnis1.Fairplay, 4);
-        EXPECT_EQ(p->Ergebnis2.Fairplay, 5);
-        EXPECT_EQ(p->Ergebnis1.Szenariopunkte, 1);
-        EXPECT_EQ(p->Ergebnis2.Szenariopunkte, 2);
-        EXPECT_TRUE(p->Eingegeben);
-        EXPECT_TRUE(p->VomClient);
-        // Stored into both players' round 2, points as sent (no matrix applied).
-        const TSpieler& anna = *FindeSpieler(1);
-        const TSpieler& dora = *FindeSpieler(4);
-        EXPECT_EQ(anna.GetSiegpunkte(2), 300);
-        EXPECT_EQ(anna.GetPunkte(2), 3);
-        EXPECT_EQ(anna.GetFairplay(2), 4);
-        EXPECT_EQ(dora.GetSiegpunkte(2), 1500);
-        EXPECT_EQ(dora.GetPunkte(2), 15);
-        EXPECT_EQ(dora.GetSzenariopunkte(2), 2);
-        EXPECT_EQ(dora.GetGegner(2), 1);
-        EXPECT_EQ(anna.GetSiegpunkte(1), 0); // other rounds untouched
-        // The other game is untouched.
+        EXPECT_EQ(Werte(*p), (std::vector<int>{300, 1500, 3, 15, 4, 5, 1, 2}));
+        EXPECT_TRUE(p->Eingegeben && p->VomClient);
+        // Stored into both players' round 2 alone, points as sent (no matrix applied).
+        EXPECT_EQ(Runde(*FindeSpieler(1), 2), (std::vector<int>{4, 300, 3, 4, 1}));
+        EXPECT_EQ(Runde(*FindeSpieler(4), 2), (std::vector<int>{1, 1500, 15, 5, 2}));
+        EXPECT_EQ(FindeSpieler(1)->GetSiegpunkte(1), 0);
         EXPECT_FALSE(FindePaarungVonSpieler(2)->Eingegeben);
     });
 }
@@ -134,12 +131,9 @@ TEST_F(ServerTest, SendeWithPerGameOptionsOffOrUnknownNumberKeepsValues) {
     const std::string erwartet = Bestaetigt + Bestaetigt + Bestaetigt + Ints({1, 3, 13});
     EXPECT_EQ(c->Lies(erwartet.size()), erwartet);
     AmHauptthread([] {
-        const TPaarung* p = FindePaarungVonSpieler(1);
-        EXPECT_EQ(p->Ergebnis1.Siegpunkte, 10);
-        EXPECT_EQ(p->Ergebnis2.Punkte, 40);
-        EXPECT_EQ(p->Ergebnis1.Fairplay, 3); // unchanged
-        EXPECT_EQ(p->Ergebnis2.Fairplay, 1);
-        EXPECT_EQ(p->Ergebnis1.Szenariopunkte, 2);
+        // Fair play and scenario points stay as they were.
+        EXPECT_EQ(Werte(*FindePaarungVonSpieler(1)),
+                  (std::vector<int>{10, 20, 30, 40, 3, 1, 2, 0}));
         EXPECT_EQ(FindeSpieler(1)->GetFairplay(2), 3);
         EXPECT_EQ(FindeSpieler(6)->GetRundenAnzahl(), 0);
         EXPECT_FALSE(FindePaarungVonSpieler(2)->Eingegeben);
@@ -176,6 +170,7 @@ TEST_F(ServerTest, MatrixConvertsByDifferenceAndTiesGiveSide2TheWinnersPoints) {
 }
 
 TEST_F(ServerTest, LoginTakesTheFirstLineWhateverItHolds) {
+    auto still = Verbinde(); // says nothing: stays "Logging In" until it leaves
     auto leer = Anmelden("");
     leer->SendeZeile("Matrix");
     leer->SendeInts({1, 1});
@@ -192,10 +187,14 @@ TEST_F(ServerTest, LoginTakesTheFirstLineWhateverItHolds) {
     zweimal->SendeInts({0, 0});
     EXPECT_EQ(zweimal->Lies(Bestaetigt.size() + 12), Bestaetigt + Ints({1, 6, 10}));
     AmHauptthread([] {
-        ASSERT_EQ(Clientliste.size(), 2u);
-        EXPECT_EQ(Clientliste[0]->ClientName, "");
-        EXPECT_EQ(Clientliste[1]->ClientName, "Hole");
+        ASSERT_EQ(Clientliste.size(), 3u);
+        EXPECT_EQ(Clientliste[0]->ClientName, "Logging In");
+        EXPECT_TRUE(Clientliste[0]->NeedsMatrix && Clientliste[0]->NeedsOptions);
+        EXPECT_EQ(Clientliste[1]->ClientName, "");
+        EXPECT_EQ(Clientliste[2]->ClientName, "Hole");
     });
+    still->Schliessen();
+    EXPECT_TRUE(log.WarteAuf("Client Logging In has logged off"));
 }
 
 TEST_F(ServerTest, ChangedMatrixOrOptionsReachEveryConnectedClientAndOneLeaving) {
@@ -253,19 +252,6 @@ TEST_F(ServerTest, AClientLeavingMidRequestStoresNothing) {
     });
     for (const auto& z : log.Zeilen())
         EXPECT_EQ(z.find("Client Weg has sent 1:"), std::string::npos) << z;
-}
-
-TEST_F(ServerTest, ASilentClientStaysLoggingInUntilItLeaves) {
-    auto still = Verbinde();
-    auto aktiv = Anmelden("Aktiv");
-    AmHauptthread([] {
-        ASSERT_EQ(Clientliste.size(), 2u);
-        EXPECT_EQ(Clientliste[0]->ClientName, "Logging In");
-        EXPECT_TRUE(Clientliste[0]->NeedsMatrix);
-        EXPECT_TRUE(Clientliste[0]->NeedsOptions);
-    });
-    still->Schliessen();
-    EXPECT_TRUE(log.WarteAuf("Client Logging In has logged off"));
 }
 
 TEST_F(ServerTest, AFailedRequestOrOverlongLineClosesOnlyThatConnection) {

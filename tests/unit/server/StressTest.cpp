@@ -2,6 +2,7 @@
 // reorders the players: no result may be lost, no reply may mix two states, and (under
 // ThreadSanitizer) no access may race.
 #include "ServerFixture.h"
+#include "Spielerbau.h"
 #include "core/Paarungen.h"
 #include "core/Siegpunktmatrix.h"
 
@@ -73,13 +74,10 @@ std::string Spiele(int port, int k) {
 TEST_F(ServerTest, ManyClientsWhileTheOrganiserRebuildsEverything) {
     AmHauptthread([] {
         Spielerliste.clear();
-        for (int s = 1; s <= 2 * Clients; ++s) {
-            Spielerliste.push_back(std::make_unique<TSpieler>());
-            Spielerliste.back()->Startnummer = s;
-            Spielerliste.back()->Name = "S" + std::to_string(s);
-            Spielerliste.back()->SetGegner(2, s % 2 ? s + 1 : s - 1);
-            Spielerliste.back()->SetTisch(2, (s + 1) / 2);
-        }
+        for (int s = 1; s <= 2 * Clients; ++s)
+            SpielerAnlegen(s, "", "S" + std::to_string(s));
+        for (int k = 1; k <= Clients; ++k)
+            SpielPaaren(2, 2 * k - 1, 2 * k, k);
         ErstellePaarungsliste();
         SetzeMatrixVersion(0);
     });
