@@ -15,3 +15,8 @@ void SpielPaaren(int r, int a, int b, int tisch) {
         s->SetTisch(r, tisch);
     }
 }
+
+std::vector<int> RundenWerte(const TSpieler& s, int r) {
+    return {s.GetGegner(r), s.GetSiegpunkte(r), s.GetPunkte(r), s.GetFairplay(r),
+            s.GetSzenariopunkte(r)};
+}

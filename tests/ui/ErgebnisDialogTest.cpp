@@ -141,15 +141,9 @@ private slots:
         QVERIFY(!dlg_->isVisible());
         QVERIFY(p->Eingegeben && !p->Geaendert);
         QVERIFY(!PaarungVon(5)->Eingegeben);
-        const TSpieler* zoe = FindeSpieler(1);
-        const TSpieler* yann = FindeSpieler(2);
-        QCOMPARE(zoe->GetPunkte(2), 14);
-        QCOMPARE(zoe->GetSiegpunkte(2), 1200);
-        QCOMPARE(zoe->GetFairplay(2), 3);
-        QCOMPARE(yann->GetPunkte(2), 2);
-        QCOMPARE(yann->GetSzenariopunkte(2), 5);
-        QCOMPARE(yann->GetGegner(2), 1);
-        QCOMPARE(zoe->GetTisch(2), 1);
+        QCOMPARE(RundenWerte(*FindeSpieler(1), 2), (std::vector<int>{2, 1200, 14, 3, 0}));
+        QCOMPARE(RundenWerte(*FindeSpieler(2), 2), (std::vector<int>{1, 300, 2, 0, 5}));
+        QCOMPARE(FindeSpieler(1)->GetTisch(2), 1);
     }
 
     void cancelRevertsChangedPairingsEvenHiddenOnes() {

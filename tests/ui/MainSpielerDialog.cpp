@@ -32,11 +32,13 @@ private slots:
         ProgramWindows windows;
         windows.WriteSetting("Archiv.dat", "2\r\n2\r\nCarla Cel\r\n0\r\n\r\nUlm\r\nRot\r\n0\r\n"
                                            "Dirk Dorn\r\nx\r\n");
+        T3TurnierID = "9";
         TMain& main = windows.Start();
         QCOMPARE(windows.messages.Count(RecordedMessage::Error), size_t(1));
         QVERIFY(windows.messages.shown[0].text.find("Archiv.dat") != std::string::npos);
         QCOMPARE(Archiv.Personen.size(), size_t(1));
-        // Everything after the archive was still set up: texts, defaults, the player dialog.
+        // Everything after the archive was still set up: state, texts, the player dialog.
+        QCOMPARE(T3TurnierID.str(), std::string("0"));
         QCOMPARE(main.windowTitle(), QString("Halvener Paarungs Programm"));
         QVERIFY(DlgNeuerSpiel);
         QCOMPARE(GetTranslation(12, 1), std::string("Spieler verwalten"));

@@ -38,7 +38,15 @@ class MainStart : public QObject {
 private slots:
     void startsWithBuiltInTextsEmptyViewsAndEveryMenuEntry() {
         ProgramWindows windows;
+        // Whatever the state held before, the creation starts an empty tournament.
+        SpielerAnlegen(1, "Alt", "Last");
+        T3TurnierID = "9";
+        AktuellerSpieltag = RundenAnzahl = 3;
         TMain& main = windows.Start();
+        QVERIFY(Spielerliste.empty() && Dateiname.empty());
+        QCOMPARE(T3TurnierID.str(), std::string("0"));
+        QCOMPARE(AktuellerSpieltag, 1);
+        QCOMPARE(RundenAnzahl, 5);
 
         QCOMPARE(main.windowTitle(), QStringLiteral("Halvener Paarungs Programm"));
         QStringList texte;

@@ -1,5 +1,6 @@
 // The requests of the remote clients over real sockets, byte for byte, and their log lines.
 #include "ServerFixture.h"
+#include "Spielerbau.h"
 #include "core/Paarungen.h"
 #include "core/Siegpunktmatrix.h"
 
@@ -16,12 +17,6 @@ std::vector<int> Werte(const TPaarung& p) {
     return {p.Ergebnis1.Siegpunkte,     p.Ergebnis2.Siegpunkte,    p.Ergebnis1.Punkte,
             p.Ergebnis2.Punkte,         p.Ergebnis1.Fairplay,      p.Ergebnis2.Fairplay,
             p.Ergebnis1.Szenariopunkte, p.Ergebnis2.Szenariopunkte};
-}
-
-// A player's round r: opponent, victory points, points, fair play, scenario points.
-std::vector<int> Runde(const TSpieler& s, int r) {
-    return {s.GetGegner(r), s.GetSiegpunkte(r), s.GetPunkte(r), s.GetFairplay(r),
-            s.GetSzenariopunkte(r)};
 }
 
 TEST_F(ServerTest, FirstHoleCarriesMatrixAndOptionsTheSecondOnlyTheGame) {
@@ -109,8 +104,8 @@ TEST_F(ServerTest, SendeStoresBySideWhicheverNumberComesFirst) {
         EXPECT_EQ(Werte(*p), (std::vector<int>{300, 1500, 3, 15, 4, 5, 1, 2}));
         EXPECT_TRUE(p->Eingegeben && p->VomClient);
         // Stored into both players' round 2 alone, points as sent (no matrix applied).
-        EXPECT_EQ(Runde(*FindeSpieler(1), 2), (std::vector<int>{4, 300, 3, 4, 1}));
-        EXPECT_EQ(Runde(*FindeSpieler(4), 2), (std::vector<int>{1, 1500, 15, 5, 2}));
+        EXPECT_EQ(RundenWerte(*FindeSpieler(1), 2), (std::vector<int>{4, 300, 3, 4, 1}));
+        EXPECT_EQ(RundenWerte(*FindeSpieler(4), 2), (std::vector<int>{1, 1500, 15, 5, 2}));
         EXPECT_EQ(FindeSpieler(1)->GetSiegpunkte(1), 0);
         EXPECT_FALSE(FindePaarungVonSpieler(2)->Eingegeben);
     });
