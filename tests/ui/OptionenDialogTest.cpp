@@ -265,35 +265,25 @@ private slots:
 
     void okNotifiesTheClientsExactlyWhenTheirOptionsChange() {
         Erzeugen();
-        dlg_->show();
-        Ok();
-        QVERIFY(!client_->NeedsMatrix && !client_->NeedsOptions);
-
-        dlg_->show();
-        W<QCheckBox>("bSiegpunktmatrix")->setChecked(true);
-        Ok();
-        QVERIFY(client_->NeedsMatrix && !client_->NeedsOptions);
-        QVERIFY(SiegpunktmatrixBenutzen);
-
-        ClientHatAllesGeholt();
-        dlg_->show();
-        W<QCheckBox>("cbSzenarioEingabe")->setChecked(false);
-        Ok();
-        QVERIFY(!client_->NeedsMatrix && client_->NeedsOptions);
-        QVERIFY(!SzenarioEingabe && FairplayProSpiel);
-
-        ClientHatAllesGeholt();
-        dlg_->show();
-        W<QCheckBox>("cbFairplayProSpiel")->setChecked(false);
-        W<QCheckBox>("cbDruckMitSpielernummer")->setChecked(true);
-        Ok();
-        QVERIFY(client_->NeedsOptions && !FairplayProSpiel && DruckMitSpielernummer);
-
-        ClientHatAllesGeholt();
-        dlg_->show();
-        W<QCheckBox>("cbDruckMitSpielernummer")->setChecked(false);
-        Ok();
-        QVERIFY(!client_->NeedsMatrix && !client_->NeedsOptions);
+        const struct {
+            const char* box;
+            bool an, matrix, optionen;
+        } faelle[] = {{"", false, false, false},
+                      {"bSiegpunktmatrix", true, true, false},
+                      {"cbSzenarioEingabe", false, false, true},
+                      {"cbFairplayProSpiel", false, false, true},
+                      {"cbDruckMitSpielernummer", true, false, false}};
+        for (const auto& f : faelle) {
+            ClientHatAllesGeholt();
+            dlg_->show();
+            if (*f.box)
+                W<QCheckBox>(f.box)->setChecked(f.an);
+            Ok();
+            QVERIFY2(client_->NeedsMatrix == f.matrix && client_->NeedsOptions == f.optionen,
+                     f.box);
+        }
+        QVERIFY(SiegpunktmatrixBenutzen && !SzenarioEingabe && !FairplayProSpiel &&
+                DruckMitSpielernummer);
 
         // Cancel applies nothing.
         dlg_->show();

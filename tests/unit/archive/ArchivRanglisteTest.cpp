@@ -4,6 +4,7 @@
 #include "Spielerbau.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -27,6 +28,12 @@ void NeuesTurnier(TPerson& person, int platz, int punkte, std::vector<int> ergeb
     for (size_t i = 0; i < ergebnisse.size(); ++i)
         turnier->Ergebnis[i] = ergebnisse[i];
     person.Turniere.push_back(std::move(turnier));
+}
+
+// Id, wins, draws, losses, points, tournaments, best, worst and sum of places.
+std::vector<int> Zaehler(const TPlayerForArchiv& z) {
+    return {z.Id,       z.Siege,     z.Unentschieden, z.Niederlagen, z.Punkte,
+            z.Turniere, z.BestPlatz, z.SchlechtPlatz, z.PlatzSumme};
 }
 
 } // namespace
@@ -60,11 +67,8 @@ TEST_F(ArchivRanglisteTest, LinkingFindsOrCreatesPersonsAndKeepsExistingLinks) {
     EXPECT_EQ(anna.ArchivID, 0);
     ASSERT_EQ(Archiv.Personen.size(), 3u);
     const TPerson& neu = *Archiv.Personen[2];
-    EXPECT_EQ(neu.Id, 2);
-    EXPECT_EQ(neu.Name, "Carla Cel");
-    EXPECT_EQ(neu.Herkunft, "Ulm");
-    EXPECT_EQ(neu.Team, "Rot");
-    EXPECT_EQ(neu.Armee, "");
+    EXPECT_EQ(std::tie(neu.Id, neu.Name, neu.Herkunft, neu.Team, neu.Armee),
+              std::make_tuple(2, "Carla Cel", "Ulm", "Rot", ""));
     EXPECT_EQ(neu.Count(), 0);
 
     // A player linked elsewhere by hand stays linked there.
@@ -84,25 +88,9 @@ TEST_F(ArchivRanglisteTest, RankingCountsRoundsPointsAndPlaces) {
     Archiv.BuildPlayerList();
     Archiv.BuildPlayerList();
     ASSERT_EQ(PlayerList.size(), 2u) << "rebuilding does not append twice";
-    const TPlayerForArchiv& a = *PlayerList[0];
-    EXPECT_EQ(a.Name, "Anna");
-    EXPECT_EQ(a.Id, 0);
-    EXPECT_EQ(a.Unentschieden, 1);
-    EXPECT_EQ(a.Siege, 2);
-    EXPECT_EQ(a.Niederlagen, 2);
-    EXPECT_EQ(a.Punkte, 42);
-    EXPECT_EQ(a.Turniere, 2);
-    EXPECT_EQ(a.BestPlatz, 2);
-    EXPECT_EQ(a.SchlechtPlatz, 4);
-    EXPECT_EQ(a.PlatzSumme, 6);
-
-    const TPlayerForArchiv& leer = *PlayerList[1];
-    EXPECT_EQ(leer.Id, 1);
-    EXPECT_EQ(leer.Siege + leer.Unentschieden + leer.Niederlagen + leer.Punkte, 0);
-    EXPECT_EQ(leer.Turniere, 0);
-    EXPECT_EQ(leer.BestPlatz, 10000000);
-    EXPECT_EQ(leer.SchlechtPlatz, 0);
-    EXPECT_EQ(leer.PlatzSumme, 0);
+    EXPECT_EQ(PlayerList[0]->Name, "Anna");
+    EXPECT_EQ(Zaehler(*PlayerList[0]), (std::vector<int>{0, 2, 1, 2, 42, 2, 2, 4, 6}));
+    EXPECT_EQ(Zaehler(*PlayerList[1]), (std::vector<int>{1, 0, 0, 0, 0, 0, 10000000, 0, 0}));
 }
 
 TEST_F(ArchivRanglisteTest, SortsByPointsThenFewerTournaments) {

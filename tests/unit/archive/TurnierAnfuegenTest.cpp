@@ -5,6 +5,7 @@
 #include "platform/Errors.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -53,24 +54,17 @@ TEST_F(TurnierAnfuegenTest, StoresEveryPlayerInStandingsOrderWithOpponentsAsArch
 
     ASSERT_EQ(Archiv.Personen.size(), 4u);
     const TTurnier& tb = Letztes("B");
-    EXPECT_EQ(tb.Name, "Cup");
-    EXPECT_EQ(tb.Platz, 1);
-    EXPECT_EQ(tb.Punkte, 30);
-    EXPECT_EQ(tb.Armee, "Armee B");
-    EXPECT_EQ(tb.Runden, 2);
-    EXPECT_EQ(tb.Gegner[0], idA);
-    EXPECT_EQ(tb.Ergebnis[0], 10);
-    EXPECT_EQ(tb.Gegner[1], TTurnier::KeinGegner);
-    EXPECT_EQ(tb.Ergebnis[1], 20);
+    EXPECT_EQ(std::tie(tb.Name, tb.Platz, tb.Punkte, tb.Armee, tb.Runden),
+              std::make_tuple("Cup", 1, 30, "Armee B", 2));
+    EXPECT_EQ(tb.Gegner, (std::array<int, 5>{idA, TTurnier::KeinGegner}));
+    EXPECT_EQ(tb.Ergebnis, (std::array<int, 5>{10, 20}));
 
     EXPECT_EQ(Letztes("A").Platz, 2);
     EXPECT_EQ(Letztes("A").Gegner[1], idC);
     const TTurnier& tc = Letztes("C");
-    EXPECT_EQ(tc.Platz, 3);
-    EXPECT_EQ(tc.Runden, 3);
-    EXPECT_EQ(tc.Gegner[0], idC);
-    EXPECT_EQ(tc.Gegner[2], TTurnier::KeinGegner);
-    EXPECT_EQ(tc.Ergebnis[2], 9);
+    EXPECT_EQ(std::tie(tc.Platz, tc.Runden), std::make_tuple(3, 3));
+    EXPECT_EQ(tc.Gegner, (std::array<int, 5>{idC, idA, TTurnier::KeinGegner}));
+    EXPECT_EQ(tc.Ergebnis, (std::array<int, 5>{10, 0, 9}));
     EXPECT_EQ(Letztes("D").Platz, 4) << "deleted players are stored too";
     EXPECT_EQ(Letztes("D").Runden, 2);
     EXPECT_EQ(Spielerliste[0]->Name.str(), "B") << "the list is left in standings order";
