@@ -20,13 +20,12 @@ TPaarung* PaarungVon(int nummer) {
 // Three games of round 2: Zoe-Yann, Anna-Bert (already entered earlier), Carl-Dora.
 void DreiSpiele() {
     AktuellerSpieltag = 2;
-    for (auto [nummer, vorname, name] : {std::tuple{1, "Zoe", "Zander"},
-                                         {2, "Yann", "Yilmaz"},
-                                         {3, "Anna", "Arndt"},
-                                         {4, "Bert", "Brandt"},
-                                         {5, "Carl", "Claus"},
-                                         {6, "Dora", "Dorn"}})
-        SpielerAnlegen(nummer, vorname, name);
+    SpielerAnlegen(1, "Zoe", "Zander");
+    SpielerAnlegen(2, "Yann", "Yilmaz");
+    SpielerAnlegen(3, "Anna", "Arndt");
+    SpielerAnlegen(4, "Bert", "Brandt");
+    SpielerAnlegen(5, "Carl", "Claus");
+    SpielerAnlegen(6, "Dora", "Dorn");
     for (int tisch = 1; tisch <= 3; ++tisch)
         SpielPaaren(2, 2 * tisch - 1, 2 * tisch, tisch);
     FindeSpieler(3)->SetPunkte(2, 12);

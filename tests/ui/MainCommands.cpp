@@ -31,55 +31,46 @@ Ansicht Stand(const TMain& main) {
 class MainCommands : public QObject {
     Q_OBJECT
 private slots:
-    void saveAsksForANameOnlyUntilItHasOne() {
+    void saveAsksForANameOnlyUntilItHasOneAndSaveUnderSwitchesFiles() {
         ProgramWindows windows;
         TMain& main = windows.Start();
         NeuerSpieler(1, "Anna", "Arm", "Orks", "Halven", "Rot", 0);
+        auto& anfragen = windows.dialogs.saveRequests;
 
         windows.dialogs.AnswerNext({});
         QTest::mouseClick(main.ToolButton3, Qt::LeftButton);
         QVERIFY(Dateiname.empty());
-        QCOMPARE(windows.dialogs.saveRequests.size(), size_t(1));
-        QCOMPARE(windows.dialogs.saveRequests[0].filter,
-                 std::string("Daten(*.dat)|*.dat|Alle|*.*"));
-        QCOMPARE(windows.dialogs.saveRequests[0].defaultExtension, QStringLiteral("dat"));
+        QCOMPARE(anfragen.size(), size_t(1));
+        QCOMPARE(anfragen[0].filter, std::string("Daten(*.dat)|*.dat|Alle|*.*"));
+        QCOMPARE(anfragen[0].defaultExtension, QStringLiteral("dat"));
         QVERIFY(std::filesystem::is_empty(windows.folder.path()));
 
-        const auto datei = windows.folder / "neu.dat";
-        windows.dialogs.AnswerNext(datei);
+        const auto erste = windows.folder / "neu.dat";
+        windows.dialogs.AnswerNext(erste);
         main.Speichern1->trigger();
-        QCOMPARE(Dateiname, PathText(datei));
-        QCOMPARE(ReadBytes(datei), TurnierdateiBytes());
-
+        QCOMPARE(Dateiname, PathText(erste));
+        QCOMPARE(ReadBytes(erste), TurnierdateiBytes());
         Spielerliste.front()->Name = "Armbruster";
         main.Speichern1->trigger();
-        QCOMPARE(windows.dialogs.saveRequests.size(), size_t(2));
-        QCOMPARE(ReadBytes(datei), TurnierdateiBytes());
-        QVERIFY(windows.messages.shown.empty());
-    }
+        QCOMPARE(anfragen.size(), size_t(2));
+        QCOMPARE(ReadBytes(erste), TurnierdateiBytes());
 
-    void saveUnderPresetsTheCurrentFileAndSwitchesToTheNewOne() {
-        ProgramWindows windows;
-        TMain& main = Geladen(windows);
-        const auto erste = windows.folder / "turnier.dat";
-        const auto zweite = windows.folder / "kopie.dat";
-
+        // Save under offers the current file; cancelled, it keeps it.
         windows.dialogs.AnswerNext({});
         main.SpeichernUnter1->trigger();
-        QCOMPARE(windows.dialogs.saveRequests.back().initialPath, erste);
+        QCOMPARE(anfragen.back().initialPath, erste);
         QCOMPARE(Dateiname, PathText(erste));
-        QVERIFY(!std::filesystem::exists(zweite));
-
+        const auto zweite = windows.folder / "kopie.dat";
         windows.dialogs.AnswerNext(zweite);
         main.SpeichernUnter1->trigger();
         QCOMPARE(Dateiname, PathText(zweite));
         QCOMPARE(ReadBytes(zweite), TurnierdateiBytes());
-
         Turniername = "Wintertreffen";
         main.Speichern1->trigger();
-        QCOMPARE(windows.dialogs.saveRequests.size(), size_t(2));
+        QCOMPARE(anfragen.size(), size_t(4));
         QCOMPARE(ReadBytes(zweite), TurnierdateiBytes());
         QVERIFY(ReadBytes(erste) != TurnierdateiBytes());
+        QVERIFY(windows.messages.shown.empty());
     }
 
     void loadPresetsTheCurrentFileAndCancelOrNewChangeNothing() {

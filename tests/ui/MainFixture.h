@@ -3,6 +3,7 @@
 // readers of the list views.
 #include "Spielerbau.h"
 #include "core/Data.h"
+#include "core/Paarungen.h"
 #include "core/Turnierdatei.h"
 #include "mainwindow/FMain.h"
 #include "platform/LineFile.h"
@@ -89,6 +90,14 @@ inline QStringList Zeilen(const QTableWidget* ansicht) {
         zeilen << zellen.join('|');
     }
     return zeilen;
+}
+
+// Paarungsliste as "a-b" of the two start numbers.
+inline QStringList Paare() {
+    QStringList paare;
+    for (const auto& p : Paarungsliste)
+        paare << QString("%1-%2").arg(p->Nummer1).arg(p->Nummer2);
+    return paare;
 }
 
 inline QStringList Koepfe(const QTableWidget* ansicht) {

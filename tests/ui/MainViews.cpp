@@ -54,7 +54,6 @@ private slots:
         QCOMPARE(Zeilen(main.Grid), TabelleRunde2);
         QCOMPARE(main.Grid->columnWidth(1), 1);
         // The game of a deleted and an active player is listed; byes are not.
-        QCOMPARE(main.lvSpiele->columnCount(), 7);
         QCOMPARE(Zeilen(main.lvSpiele), (QStringList{"1|1|Bert Berg|Emil Eck|20:0|1500:0",
                                                      "2|2|Anna Arm|Carl Cord|5:15|700:1300"}));
         QCOMPARE(Zeilen(main.GridTeam),
@@ -74,11 +73,7 @@ private slots:
                 "5|5|Fritz Fink|0|Goblins|Neutral|Neutral", "6|6|Emil Eck|0|Elfen|Neutral|Blau"}));
 
         // The pairings of the loaded round, best placed first.
-        QCOMPARE(Paarungsliste.size(), size_t(2));
-        QCOMPARE(Paarungsliste[0]->Nummer1, 1);
-        QCOMPARE(Paarungsliste[0]->Nummer2, 3);
-        QCOMPARE(Paarungsliste[1]->Nummer1, 2);
-        QCOMPARE(Paarungsliste[1]->Nummer2, 5);
+        QCOMPARE(Paare(), (QStringList{"1-3", "2-5"}));
         QVERIFY(Teampaarungsliste.empty());
     }
 
@@ -90,7 +85,6 @@ private slots:
         QCOMPARE(Koepfe(main.Grid), (QStringList{"", "", "Platz", "Name", "Punkte", "Differenz",
                                                  "Gruppe", "Armeebewertung", "Gesamt"}));
         QCOMPARE(Zeilen(main.Grid).first(), QStringLiteral("1|1|Carl Cord|27|700|2|0|27"));
-        QCOMPARE(Koepfe(main.lvSpiele).size(), 8);
         QCOMPARE(Koepfe(main.lvSpiele).last(), QStringLiteral("Gruppe"));
         QCOMPARE(Zeilen(main.lvSpiele), (QStringList{"1|1|Bert Berg|Emil Eck|20:0|1500:0|1",
                                                      "2|2|Anna Arm|Carl Cord|5:15|700:1300|1"}));
@@ -147,9 +141,7 @@ private slots:
         // The game of two deleted players is not listed.
         QCOMPARE(Zeilen(main.lvSpiele), (QStringList{"1|1|Anna Arm|Bert Berg|15:5|1200:800",
                                                      "2|2|Carl Cord|Dora Dahl|12:8|1000:900"}));
-        QCOMPARE(Paarungsliste.size(), size_t(2));
-        QCOMPARE(Paarungsliste[0]->Nummer1, 1);
-        QCOMPARE(Paarungsliste[0]->Nummer2, 2);
+        QCOMPARE(Paare(), (QStringList{"1-2", "3-4"}));
 
         // A round without results shows no games; its standings count rounds 1 to 3.
         QTest::keyClick(main.cbSpieltag, Qt::Key_Down);
@@ -171,8 +163,7 @@ private slots:
         QCOMPARE(AktuellerSpieltag, 1);
         QCOMPARE(Zeilen(main.lvSpiele).first(),
                  QStringLiteral("1|1|Anna Arm|Bert Berg|15:5|1200:800"));
-        QCOMPARE(Paarungsliste.size(), size_t(2));
-        QCOMPARE(Paarungsliste[0]->Nummer2, 2);
+        QCOMPARE(Paare(), (QStringList{"1-2", "3-4"}));
 
         RundenAnzahl = 4;
         main.SpieltagAuswahlErneuern();
