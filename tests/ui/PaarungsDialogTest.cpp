@@ -83,7 +83,6 @@ private slots:
     }
     void cleanup() {
         dlg_.reset();
-        QCOMPARE(messages_->unansweredQuestions, 0);
         t_.reset();
     }
 
