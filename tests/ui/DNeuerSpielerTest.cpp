@@ -6,91 +6,80 @@
 #include "core/Data.h"
 #include "core/Tische.h"
 #include "platform/qt/QtText.h"
-#include "qt/Bedienen.h"
-#include "qt/Testumgebung.h"
+#include "qt/DialogTest.h"
 
 #include <QPlainTextEdit>
 #include <QToolButton>
 #include <memory>
 
-class DNeuerSpielerTest : public QObject {
+class DNeuerSpielerTest : public QObject, DialogTest<TDlgNeuerSpiel> {
     Q_OBJECT
 
-    std::unique_ptr<Testumgebung> t;
-    RecordingMessages* messages = nullptr;
-    std::unique_ptr<TDlgNeuerSpiel> dlg;
-
     void Eingeben(const QString& vorname, const QString& name) {
-        dlg->ButtonNeu->click();
-        Tippe(dlg->EVorname, vorname);
-        Tippe(dlg->EName, name);
-        dlg->ButtonSave->click();
+        dlg_->ButtonNeu->click();
+        Tippe(dlg_->EVorname, vorname);
+        Tippe(dlg_->EName, name);
+        dlg_->ButtonSave->click();
     }
 
 private slots:
     void init() {
-        t = std::make_unique<Testumgebung>();
-        messages = &t->messages;
-        dlg = std::make_unique<TDlgNeuerSpiel>();
-        dlg->FormCreate();
+        Neu();
+        Erzeugen();
     }
-
-    void cleanup() {
-        dlg.reset();
-        t.reset();
-    }
+    void cleanup() { Abbauen(); }
 
     void showingSetsTheTextsAndStartsANewEntry() {
         SpielerAnlegen(1, "Carl", "Cox");
         SpielerAnlegen(2, "anna", "alt");
         SpielerAnlegen(3, "Bernd", "Bau");
-        dlg->show();
-        QCOMPARE(Texte(dlg->lvSpieler), (QStringList{"anna alt", "Bernd Bau", "Carl Cox"}));
+        dlg_->show();
+        QCOMPARE(Texte(dlg_->lvSpieler), (QStringList{"anna alt", "Bernd Bau", "Carl Cox"}));
         Spielerliste.resize(1);
         Spielerliste[0]->Vorname = "Anna";
         Spielerliste[0]->Name = "Alt";
-        dlg->hide();
-        dlg->show();
-        QCOMPARE(dlg->windowTitle(), QString("Spieler verwalten"));
-        QCOMPARE(dlg->cbGeloescht->text(), QString("Gelöscht"));
-        QCOMPARE(dlg->lbStartnummer->text(), QString("Startnummer suchen:     "));
-        QCOMPARE(dlg->cbArmeelisteStatus->count(), 4);
-        QCOMPARE(dlg->cbArmeelisteStatus->itemText(2), QString("Rücksprache"));
-        QCOMPARE(Texte(dlg->lvSpieler), QStringList{"Anna Alt"});
-        QCOMPARE(dlg->Modus, TDlgNeuerSpiel::NeuerSpieler);
-        QCOMPARE(dlg->cbHerkunft->currentText(), QString("Neutral"));
-        QCOMPARE(dlg->cbTeam->currentText(), QString("Neutral"));
-        QCOMPARE(dlg->EGruppeNr->text(), QString("0"));
-        QCOMPARE(dlg->lbSpielerNummer->text(), QString("Startnummer: "));
-        QVERIFY(!dlg->Geaendert);
-        QVERIFY(dlg->ETeamNr->isHidden());
-        QVERIFY(messages->shown.empty());
+        dlg_->hide();
+        dlg_->show();
+        QCOMPARE(dlg_->windowTitle(), QString("Spieler verwalten"));
+        QCOMPARE(dlg_->cbGeloescht->text(), QString("Gelöscht"));
+        QCOMPARE(dlg_->lbStartnummer->text(), QString("Startnummer suchen:     "));
+        QCOMPARE(dlg_->cbArmeelisteStatus->count(), 4);
+        QCOMPARE(dlg_->cbArmeelisteStatus->itemText(2), QString("Rücksprache"));
+        QCOMPARE(Texte(dlg_->lvSpieler), QStringList{"Anna Alt"});
+        QCOMPARE(dlg_->Modus, TDlgNeuerSpiel::NeuerSpieler);
+        QCOMPARE(dlg_->cbHerkunft->currentText(), QString("Neutral"));
+        QCOMPARE(dlg_->cbTeam->currentText(), QString("Neutral"));
+        QCOMPARE(dlg_->EGruppeNr->text(), QString("0"));
+        QCOMPARE(dlg_->lbSpielerNummer->text(), QString("Startnummer: "));
+        QVERIFY(!dlg_->Geaendert);
+        QVERIFY(dlg_->ETeamNr->isHidden());
+        QVERIFY(messages_->shown.empty());
     }
 
     void duplicateNamesGetSuffixesAndTheRowLoadsTheNewPlayer() {
-        dlg->show();
+        dlg_->show();
         for (int i = 0; i < 3; ++i)
             Eingeben("Hans", "Meier");
         QCOMPARE(Spielerliste.size(), size_t(3));
         QCOMPARE(Spielerliste[1]->Name.str(), std::string("Meier 1"));
         QCOMPARE(Spielerliste[2]->Name.str(), std::string("Meier 2"));
         QCOMPARE(Spielerliste[2]->Startnummer, 3);
-        QCOMPARE(dlg->lbSpielerNummer->text(), QString("Startnummer: 3"));
-        QCOMPARE(Texte(dlg->lvSpieler),
+        QCOMPARE(dlg_->lbSpielerNummer->text(), QString("Startnummer: 3"));
+        QCOMPARE(Texte(dlg_->lvSpieler),
                  (QStringList{"Hans Meier", "Hans Meier 1", "Hans Meier 2"}));
-        QCOMPARE(dlg->Modus, TDlgNeuerSpiel::SpielerBearbeiten);
-        QCOMPARE(dlg->SpielerIndex, 2);
+        QCOMPARE(dlg_->Modus, TDlgNeuerSpiel::SpielerBearbeiten);
+        QCOMPARE(dlg_->SpielerIndex, 2);
 
-        Klicke(dlg->lvSpieler, "Hans Meier 1");
-        QCOMPARE(dlg->EName->text(), QString("Meier 1"));
-        QCOMPARE(dlg->SpielerIndex, 1);
-        QCOMPARE(dlg->lbSpielerNummer->text(), QString("Startnummer: 2"));
-        QVERIFY(messages->shown.empty());
+        Klicke(dlg_->lvSpieler, "Hans Meier 1");
+        QCOMPARE(dlg_->EName->text(), QString("Meier 1"));
+        QCOMPARE(dlg_->SpielerIndex, 1);
+        QCOMPARE(dlg_->lbSpielerNummer->text(), QString("Startnummer: 2"));
+        QVERIFY(messages_->shown.empty());
         // The first save adds the default once; another letter case is no new item.
-        QCOMPARE(Texte(dlg->cbHerkunft), QStringList{"Neutral"});
-        dlg->cbHerkunft->setEditText("NEUTRAL");
-        dlg->ButtonSave->click();
-        QCOMPARE(Texte(dlg->cbHerkunft), QStringList{"Neutral"});
+        QCOMPARE(Texte(dlg_->cbHerkunft), QStringList{"Neutral"});
+        dlg_->cbHerkunft->setEditText("NEUTRAL");
+        dlg_->ButtonSave->click();
+        QCOMPARE(Texte(dlg_->cbHerkunft), QStringList{"Neutral"});
         QCOMPARE(Spielerliste[1]->Herkunft.str(), std::string("NEUTRAL"));
 
         // Surnames at the field's width still get a unique name.
@@ -104,22 +93,22 @@ private slots:
             QCOMPARE(Spielerliste[n - 2]->Name.str(), basis + " 1");
             QCOMPARE(Spielerliste[n - 1]->Name.str(), basis + " 2");
         }
-        QCOMPARE(dlg->lvSpieler->count(), 9);
+        QCOMPARE(dlg_->lvSpieler->count(), 9);
     }
 
     void editingChangesThePlayerAndItsRowWithoutSuffix() {
         SpielerAnlegen(1, "Anna", "Alt");
         SpielerAnlegen(2, "Bernd", "Bau").Bezahlt = true;
-        dlg->show();
-        Klicke(dlg->lvSpieler, "Bernd Bau");
-        QVERIFY(dlg->cbBezahlt->isChecked());
-        Tippe(dlg->EName, "Alt");
-        Tippe(dlg->EVorname, "Anna");
-        Tippe(dlg->EArmeebewertung, "17");
-        dlg->cbGemeldet->click();
-        dlg->cbArmee->setEditText("Orks");
-        dlg->cbArmeelisteStatus->setCurrentIndex(3);
-        dlg->ButtonSave->click();
+        dlg_->show();
+        Klicke(dlg_->lvSpieler, "Bernd Bau");
+        QVERIFY(dlg_->cbBezahlt->isChecked());
+        Tippe(dlg_->EName, "Alt");
+        Tippe(dlg_->EVorname, "Anna");
+        Tippe(dlg_->EArmeebewertung, "17");
+        dlg_->cbGemeldet->click();
+        dlg_->cbArmee->setEditText("Orks");
+        dlg_->cbArmeelisteStatus->setCurrentIndex(3);
+        dlg_->ButtonSave->click();
 
         const TSpieler& b = *Spielerliste[1];
         QCOMPARE(b.Name.str(), std::string("Alt"));
@@ -127,95 +116,95 @@ private slots:
         QVERIFY(b.Gemeldet && b.Bezahlt);
         QCOMPARE(b.Armee.str(), std::string("Orks"));
         QCOMPARE(b.ArmeelisteStatus, 3);
-        QCOMPARE(Texte(dlg->lvSpieler), (QStringList{"Anna Alt", "Anna Alt"}));
+        QCOMPARE(Texte(dlg_->lvSpieler), (QStringList{"Anna Alt", "Anna Alt"}));
         QCOMPARE(Spielerliste.size(), size_t(2));
 
         // A change of the first name alone is not marked and is dropped by the next click.
-        Tippe(dlg->EVorname, "Berta");
-        Klicke(dlg->lvSpieler, "Anna Alt");
-        QVERIFY(messages->shown.empty());
+        Tippe(dlg_->EVorname, "Berta");
+        Klicke(dlg_->lvSpieler, "Anna Alt");
+        QVERIFY(messages_->shown.empty());
         QCOMPARE(b.Vorname.str(), std::string("Anna"));
 
         // A marked change asks; No drops it.
-        Tippe(dlg->EName, "Neu");
-        messages->AnswerNext(false);
-        dlg->ButtonNeu->click();
-        QCOMPARE(messages->Count(RecordedMessage::Question), size_t(1));
-        QCOMPARE(messages->shown[0].caption, std::string("\xDC"
-                                                         "bernehmen?"));
+        Tippe(dlg_->EName, "Neu");
+        messages_->AnswerNext(false);
+        dlg_->ButtonNeu->click();
+        QCOMPARE(messages_->Count(RecordedMessage::Question), size_t(1));
+        QCOMPARE(messages_->shown[0].caption, std::string("\xDC"
+                                                          "bernehmen?"));
         QCOMPARE(Spielerliste[0]->Name.str(), std::string("Alt"));
-        QCOMPARE(dlg->EName->text(), QString());
+        QCOMPARE(dlg_->EName->text(), QString());
     }
 
     void numericFieldsKeepTheLastValidValue() {
-        dlg->show();
-        dlg->EQuiz->setText("12");
-        dlg->Geaendert = false;
-        dlg->EQuiz->setText("");
-        QCOMPARE(dlg->EQuiz->text(), QString("12"));
-        dlg->EQuiz->setText("1x");
-        QCOMPARE(dlg->EQuiz->text(), QString("12"));
-        dlg->EQuiz->setText("-3");
-        QCOMPARE(dlg->LetztesQuiz, -3);
-        QVERIFY(dlg->Geaendert);
-        dlg->cbBezahlt->click();
-        dlg->ButtonSave->click();
+        dlg_->show();
+        dlg_->EQuiz->setText("12");
+        dlg_->Geaendert = false;
+        dlg_->EQuiz->setText("");
+        QCOMPARE(dlg_->EQuiz->text(), QString("12"));
+        dlg_->EQuiz->setText("1x");
+        QCOMPARE(dlg_->EQuiz->text(), QString("12"));
+        dlg_->EQuiz->setText("-3");
+        QCOMPARE(dlg_->LetztesQuiz, -3);
+        QVERIFY(dlg_->Geaendert);
+        dlg_->cbBezahlt->click();
+        dlg_->ButtonSave->click();
         QCOMPARE(Spielerliste[0]->Quiz, -3);
         // Paid comes from its own box, not from the registered one.
         QVERIFY(Spielerliste[0]->Bezahlt);
         QVERIFY(!Spielerliste[0]->Gemeldet);
         QVERIFY(!Spielerliste[0]->Geloescht);
-        QVERIFY(messages->shown.empty());
+        QVERIFY(messages_->shown.empty());
     }
 
     void searchByStartNumberLoadsThePlayer() {
         SpielerAnlegen(5, "Anna", "Alt");
         SpielerAnlegen(7, "Bernd", "Bau");
-        dlg->show();
-        Tippe(dlg->EStartnummer, "7");
-        dlg->ToolButton2->click();
-        QCOMPARE(dlg->SpielerIndex, 1);
-        QCOMPARE(dlg->EName->text(), QString("Bau"));
-        QCOMPARE(dlg->lvSpieler->currentItem()->text(), QString("Bernd Bau"));
+        dlg_->show();
+        Tippe(dlg_->EStartnummer, "7");
+        dlg_->ToolButton2->click();
+        QCOMPARE(dlg_->SpielerIndex, 1);
+        QCOMPARE(dlg_->EName->text(), QString("Bau"));
+        QCOMPARE(dlg_->lvSpieler->currentItem()->text(), QString("Bernd Bau"));
 
         for (const char* nichts : {"8", "x", ""}) {
-            Tippe(dlg->EStartnummer, nichts);
-            dlg->ToolButton2->click();
-            QCOMPARE(dlg->SpielerIndex, 1);
+            Tippe(dlg_->EStartnummer, nichts);
+            dlg_->ToolButton2->click();
+            QCOMPARE(dlg_->SpielerIndex, 1);
         }
-        QVERIFY(messages->shown.empty());
+        QVERIFY(messages_->shown.empty());
     }
 
     void pickListsAreLoadedAndSaved() {
         TempDir dir;
         WriteBytes(dir / "armeen.txt", "Orks\r\nZw\xE4rge\r\n");
-        dlg->show();
-        dlg->cbArmee->setEditText("Elfen");
-        dlg->Geaendert = false;
+        dlg_->show();
+        dlg_->cbArmee->setEditText("Elfen");
+        dlg_->Geaendert = false;
 
-        t->dialogs.AnswerNext(dir / "armeen.txt");
-        dlg->ArmeeLaden1->trigger();
-        QCOMPARE(Texte(dlg->cbArmee), (QStringList{"Orks", "Zwärge"}));
-        QCOMPARE(dlg->cbArmee->currentText(), QString("Elfen"));
-        QVERIFY(!dlg->Geaendert);
-        QCOMPARE(t->dialogs.openRequests[0].filter,
+        t_->dialogs.AnswerNext(dir / "armeen.txt");
+        dlg_->ArmeeLaden1->trigger();
+        QCOMPARE(Texte(dlg_->cbArmee), (QStringList{"Orks", "Zwärge"}));
+        QCOMPARE(dlg_->cbArmee->currentText(), QString("Elfen"));
+        QVERIFY(!dlg_->Geaendert);
+        QCOMPARE(t_->dialogs.openRequests[0].filter,
                  std::string("Armeebelegung (*.txt)|*.txt|Alle |*.*"));
-        QVERIFY(t->dialogs.openRequests[0].initialPath.empty());
+        QVERIFY(t_->dialogs.openRequests[0].initialPath.empty());
 
-        t->dialogs.AnswerNext({});
-        dlg->ArmeebelegungSpeichern1->trigger();
-        QCOMPARE(t->dialogs.saveRequests[0].initialPath, dir / "armeen.txt");
-        t->dialogs.AnswerNext(dir / "neu.txt");
-        dlg->ArmeebelegungSpeichern1->trigger();
+        t_->dialogs.AnswerNext({});
+        dlg_->ArmeebelegungSpeichern1->trigger();
+        QCOMPARE(t_->dialogs.saveRequests[0].initialPath, dir / "armeen.txt");
+        t_->dialogs.AnswerNext(dir / "neu.txt");
+        dlg_->ArmeebelegungSpeichern1->trigger();
         QCOMPARE(ReadBytes(dir / "neu.txt"), std::string("Orks\r\nZw\xE4rge\r\n"));
-        QCOMPARE(dlg->ArmeeDatei, dir / "neu.txt");
+        QCOMPARE(dlg_->ArmeeDatei, dir / "neu.txt");
 
         // The team list has its own file name; an unreadable file shows the error box.
-        t->dialogs.AnswerNext(dir / "fehlt.txt");
-        dlg->TeamLaden1->trigger();
-        QCOMPARE(messages->Count(RecordedMessage::Error), size_t(1));
-        QCOMPARE(dlg->TeamDatei, dir / "fehlt.txt");
-        QCOMPARE(dlg->HerkunftDatei, std::filesystem::path());
+        t_->dialogs.AnswerNext(dir / "fehlt.txt");
+        dlg_->TeamLaden1->trigger();
+        QCOMPARE(messages_->Count(RecordedMessage::Error), size_t(1));
+        QCOMPARE(dlg_->TeamDatei, dir / "fehlt.txt");
+        QCOMPARE(dlg_->HerkunftDatei, std::filesystem::path());
     }
 
     void archiveEntryCreatesPlayersFromPersons() {
@@ -231,16 +220,16 @@ private slots:
         Archiv.Personen.push_back(std::move(zweite));
         SpielerAnlegen(1, "Anna", "Alt");
 
-        dlg->ChangeModus(TDlgNeuerSpiel::ArchivEingabe);
-        dlg->show();
-        QCOMPARE(dlg->lvSpieler->count(), 2);
-        QCOMPARE(dlg->Modus, TDlgNeuerSpiel::ArchivEingabe);
-        Klicke(dlg->lvSpieler, QString(50, 'p'));
-        QVERIFY(dlg->Geaendert);
-        QCOMPARE(dlg->cbHerkunft->currentText(), QString("Ulm"));
+        dlg_->ChangeModus(TDlgNeuerSpiel::ArchivEingabe);
+        dlg_->show();
+        QCOMPARE(dlg_->lvSpieler->count(), 2);
+        QCOMPARE(dlg_->Modus, TDlgNeuerSpiel::ArchivEingabe);
+        Klicke(dlg_->lvSpieler, QString(50, 'p'));
+        QVERIFY(dlg_->Geaendert);
+        QCOMPARE(dlg_->cbHerkunft->currentText(), QString("Ulm"));
 
-        dlg->ButtonSave->click();
-        dlg->ButtonSave->click();
+        dlg_->ButtonSave->click();
+        dlg_->ButtonSave->click();
         QCOMPARE(Spielerliste.size(), size_t(3));
         for (size_t i : {1, 2}) {
             const TSpieler& s = *Spielerliste[i];
@@ -252,14 +241,14 @@ private slots:
         }
         QCOMPARE(Spielerliste[1]->Startnummer, 2);
         QCOMPARE(Spielerliste[2]->Startnummer, 3);
-        QCOMPARE(dlg->lvSpieler->count(), 2);
-        QCOMPARE(dlg->Modus, TDlgNeuerSpiel::ArchivEingabe);
+        QCOMPARE(dlg_->lvSpieler->count(), 2);
+        QCOMPARE(dlg_->Modus, TDlgNeuerSpiel::ArchivEingabe);
 
         // Choosing a person marks the entry; the next choice asks first.
-        Klicke(dlg->lvSpieler, "Carla Cel");
-        QVERIFY(messages->shown.empty());
-        messages->AnswerNext(true);
-        Klicke(dlg->lvSpieler, QString(50, 'p'));
+        Klicke(dlg_->lvSpieler, "Carla Cel");
+        QVERIFY(messages_->shown.empty());
+        messages_->AnswerNext(true);
+        Klicke(dlg_->lvSpieler, QString(50, 'p'));
         QCOMPARE(Spielerliste.size(), size_t(4));
         QCOMPARE(Spielerliste[3]->Name.str(), std::string("Carla Cel"));
         QCOMPARE(Spielerliste[3]->Herkunft.str(), std::string());
@@ -269,49 +258,49 @@ private slots:
         Teamturnier = true;
         TSpieler& a = SpielerAnlegen(1, "Anna", "Alt");
         a.TeamNr = 4;
-        dlg->show();
-        QVERIFY(!dlg->ETeamNr->isHidden());
-        Klicke(dlg->lvSpieler, "Anna Alt");
-        QCOMPARE(dlg->ETeamNr->text(), QString("4"));
-        Tippe(dlg->EName, "Neu");
-        Tippe(dlg->EFairplay, "9");
-        dlg->cbTeam->setEditText("Blau");
-        Tippe(dlg->ETeamNr, "vier");
-        dlg->ButtonSave->click();
+        dlg_->show();
+        QVERIFY(!dlg_->ETeamNr->isHidden());
+        Klicke(dlg_->lvSpieler, "Anna Alt");
+        QCOMPARE(dlg_->ETeamNr->text(), QString("4"));
+        Tippe(dlg_->EName, "Neu");
+        Tippe(dlg_->EFairplay, "9");
+        dlg_->cbTeam->setEditText("Blau");
+        Tippe(dlg_->ETeamNr, "vier");
+        dlg_->ButtonSave->click();
 
-        QCOMPARE(messages->Count(RecordedMessage::Error), size_t(1));
-        QVERIFY(messages->shown[0].text.find("vier") != std::string::npos);
+        QCOMPARE(messages_->Count(RecordedMessage::Error), size_t(1));
+        QVERIFY(messages_->shown[0].text.find("vier") != std::string::npos);
         QCOMPARE(a.Name.str(), std::string("Alt"));
         QCOMPARE(a.Fairplay, 0);
         QCOMPARE(a.TeamNr, 4);
-        QCOMPARE(Texte(dlg->lvSpieler), QStringList{"Anna Alt"});
-        QVERIFY(dlg->cbTeam->findText("Blau") < 0);
-        QVERIFY2(dlg->Geaendert, "the entry is still unsaved");
+        QCOMPARE(Texte(dlg_->lvSpieler), QStringList{"Anna Alt"});
+        QVERIFY(dlg_->cbTeam->findText("Blau") < 0);
+        QVERIFY2(dlg_->Geaendert, "the entry is still unsaved");
 
         // A new player with a bad team number is not added; No to the question keeps nothing.
-        messages->AnswerNext(false);
-        dlg->ButtonNeu->click();
-        Tippe(dlg->EName, "Bernd");
-        Tippe(dlg->ETeamNr, "");
-        dlg->ButtonSave->click();
-        QCOMPARE(messages->Count(RecordedMessage::Error), size_t(2));
+        messages_->AnswerNext(false);
+        dlg_->ButtonNeu->click();
+        Tippe(dlg_->EName, "Bernd");
+        Tippe(dlg_->ETeamNr, "");
+        dlg_->ButtonSave->click();
+        QCOMPARE(messages_->Count(RecordedMessage::Error), size_t(2));
         QCOMPARE(Spielerliste.size(), size_t(1));
-        Tippe(dlg->ETeamNr, "2");
-        dlg->ButtonSave->click();
+        Tippe(dlg_->ETeamNr, "2");
+        dlg_->ButtonSave->click();
         QCOMPARE(Spielerliste.size(), size_t(2));
         QCOMPARE(Spielerliste[1]->TeamNr, 2);
     }
 
     void okAsksAndClosesEvenWhenTheSaveFails() {
-        dlg->show();
-        Tippe(dlg->EName, "Anna");
-        Tippe(dlg->ETeamNr, "x");
-        messages->AnswerNext(true);
-        dlg->OKBtn->click();
-        QCOMPARE(messages->Count(RecordedMessage::Error), size_t(1));
+        dlg_->show();
+        Tippe(dlg_->EName, "Anna");
+        Tippe(dlg_->ETeamNr, "x");
+        messages_->AnswerNext(true);
+        dlg_->OKBtn->click();
+        QCOMPARE(messages_->Count(RecordedMessage::Error), size_t(1));
         QVERIFY(Spielerliste.empty());
-        QVERIFY(!dlg->isVisible());
-        QCOMPARE(dlg->result(), int(QDialog::Accepted));
+        QVERIFY(!dlg_->isVisible());
+        QCOMPARE(dlg_->result(), int(QDialog::Accepted));
     }
 
     void detailsListTheGamesWithOpponents() {
@@ -337,24 +326,24 @@ private slots:
         b.SetSiegpunkte(1, 200);
         a.SetGegner(2, -1);
         a.SetGegner(3, 1);
-        dlg->show();
-        Klicke(dlg->lvSpieler, "Anna Alt");
-        QCOMPARE(dlg->mDetails->toPlainText(), QString("Spiel Nr. 1\n"
-                                                       "Gegner: Bernd 'Bär' Bau (Orks(3))\n"
-                                                       "Tisch: 4 (Oben)\n"
-                                                       "Ergebnis: \t\t13 : 9\n"
-                                                       "Unmodifiziert: \t11 : 9\n"
-                                                       "Differenz: \t300 : 200\n"
-                                                       "Fairplay: \t\t5 : 0\n"
-                                                       "Spiel Nr. 3\n"
-                                                       "Gegner: Anna Alt ((0))\n"
-                                                       "Tisch: 0 (" +
-                                                       Qs(TischgruppenName(0)) +
-                                                       ")\n"
-                                                       "Ergebnis: \t\t0 : 0\n"
-                                                       "Unmodifiziert: \t0 : 0\n"
-                                                       "Differenz: \t0 : 0\n"
-                                                       "Fairplay: \t\t0 : 0"));
+        dlg_->show();
+        Klicke(dlg_->lvSpieler, "Anna Alt");
+        QCOMPARE(dlg_->mDetails->toPlainText(), QString("Spiel Nr. 1\n"
+                                                        "Gegner: Bernd 'Bär' Bau (Orks(3))\n"
+                                                        "Tisch: 4 (Oben)\n"
+                                                        "Ergebnis: \t\t13 : 9\n"
+                                                        "Unmodifiziert: \t11 : 9\n"
+                                                        "Differenz: \t300 : 200\n"
+                                                        "Fairplay: \t\t5 : 0\n"
+                                                        "Spiel Nr. 3\n"
+                                                        "Gegner: Anna Alt ((0))\n"
+                                                        "Tisch: 0 (" +
+                                                        Qs(TischgruppenName(0)) +
+                                                        ")\n"
+                                                        "Ergebnis: \t\t0 : 0\n"
+                                                        "Unmodifiziert: \t0 : 0\n"
+                                                        "Differenz: \t0 : 0\n"
+                                                        "Fairplay: \t\t0 : 0"));
     }
 };
 

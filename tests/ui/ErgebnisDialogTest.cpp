@@ -4,8 +4,7 @@
 #include "core/Paarungen.h"
 #include "core/Siegpunktmatrix.h"
 #include "dialogs/DErgebnisse.h"
-#include "qt/Bedienen.h"
-#include "qt/Testumgebung.h"
+#include "qt/DialogTest.h"
 #include "server/qt/DlgServer.h"
 
 #include <future>
@@ -51,16 +50,10 @@ void ClientSendet(int nummer, int p1, int p2, int s1, int s2) {
 
 } // namespace
 
-class ErgebnisDialogTest : public QObject {
+class ErgebnisDialogTest : public QObject, DialogTest<TDlgErgebnisse> {
     Q_OBJECT
 
-    std::unique_ptr<Testumgebung> t_;
-    std::unique_ptr<TDlgErgebnisse> dlg_;
-
-    template <class T> T* W(const char* name) { return Element<T>(dlg_.get(), name); }
     QListWidget* Liste() { return W<QListWidget>("lbErgebnisse"); }
-    void Tippe(const char* edit, const char* text) { ::Tippe(W<QLineEdit>(edit), text); }
-    void Klick(const char* knopf) { ::Klick(dlg_.get(), knopf); }
     void WaehleZeile(int zeile) {
         QListWidget* box = Liste();
         QTest::mouseClick(box->viewport(), Qt::LeftButton, {},
@@ -69,15 +62,11 @@ class ErgebnisDialogTest : public QObject {
 
 private slots:
     void init() {
-        t_ = std::make_unique<Testumgebung>();
-        dlg_ = std::make_unique<TDlgErgebnisse>();
-        dlg_->FormCreate();
+        Neu();
+        Erzeugen();
         DreiSpiele();
     }
-    void cleanup() {
-        dlg_.reset();
-        t_.reset();
-    }
+    void cleanup() { Abbauen(); }
 
     void showsEveryPairingSortedByItsLine() {
         dlg_->show();

@@ -5,8 +5,7 @@
 #include "dialogs/DOptionen.h"
 #include "platform/Cp1252.h"
 #include "platform/Guarded.h"
-#include "qt/Bedienen.h"
-#include "qt/Testumgebung.h"
+#include "qt/DialogTest.h"
 #include "server/ClientListe.h"
 #include "translation/Translate.h"
 
@@ -46,30 +45,23 @@ void NeuerSpieler(int nummer, const char* herkunft, const char* team, const char
 
 } // namespace
 
-class OptionenDialogTest : public QObject {
+class OptionenDialogTest : public QObject, DialogTest<TDlgOptionen> {
     Q_OBJECT
 
-    std::unique_ptr<Testumgebung> t_;
-    RecordingMessages* messages_ = nullptr;
     std::unique_ptr<TempDir> dir_;
-    std::unique_ptr<TDlgOptionen> dlg_;
     TSimpleClient* client_ = nullptr;
 
     // As the start-up creates it: a failing creation step is shown and the window stays.
     void Erzeugen() {
-        dlg_ = std::make_unique<TDlgOptionen>();
-        Guarded([this] { dlg_->FormCreate(); });
+        Guarded([this] { DialogTest::Erzeugen(); });
     }
     // A connected client that has fetched everything.
     void ClientHatAllesGeholt() { client_->NeedsMatrix = client_->NeedsOptions = false; }
-    template <class T> T* W(const char* name) { return Element<T>(dlg_.get(), name); }
-    void Klick(const char* knopf) { ::Klick(dlg_.get(), knopf); }
     void Ok() { Klick("OK"); }
 
 private slots:
     void init() {
-        t_ = std::make_unique<Testumgebung>();
-        messages_ = &t_->messages;
+        Neu();
         QLocale::setDefault(QLocale::c());
         dir_ = std::make_unique<TempDir>();
         ProgrammVerzeichnis = dir_->path().string();
@@ -78,9 +70,8 @@ private slots:
         ClientHatAllesGeholt();
     }
     void cleanup() {
-        dlg_.reset();
         dir_.reset();
-        t_.reset();
+        Abbauen();
     }
 
     void creationWithoutFileSetsTheDialogDefaults() {

@@ -5,8 +5,7 @@
 #include "dialogs/DOptionen.h"
 #include "dialogs/DPaaren.h"
 #include "platform/Cp1252.h"
-#include "qt/Bedienen.h"
-#include "qt/Testumgebung.h"
+#include "qt/DialogTest.h"
 
 #include <QProgressBar>
 #include <QSignalSpy>
@@ -39,15 +38,9 @@ const std::string Titel = "Halvener Paarungs Programm";
 
 } // namespace
 
-class PaarungsDialogTest : public QObject {
+class PaarungsDialogTest : public QObject, DialogTest<TDlgPaaren> {
     Q_OBJECT
 
-    std::unique_ptr<Testumgebung> t_;
-    RecordingMessages* messages_ = nullptr;
-    std::unique_ptr<TDlgPaaren> dlg_;
-
-    template <class T> T* W(const char* name) { return Element<T>(dlg_.get(), name); }
-    void Klick(const char* knopf) { ::Klick(dlg_.get(), knopf); }
     void Fest(const std::string& a, const std::string& b) {
         W<QComboBox>("cbSpieler1")->setCurrentText(Qs(a));
         W<QComboBox>("cbSpieler2")->setCurrentText(Qs(b));
@@ -76,15 +69,10 @@ class PaarungsDialogTest : public QObject {
 
 private slots:
     void init() {
-        t_ = std::make_unique<Testumgebung>();
-        messages_ = &t_->messages;
-        dlg_ = std::make_unique<TDlgPaaren>();
-        dlg_->FormCreate();
+        Neu();
+        Erzeugen();
     }
-    void cleanup() {
-        dlg_.reset();
-        t_.reset();
-    }
+    void cleanup() { Abbauen(); }
 
     void sevenPlayersPairWithAByeAndThePositionGaps() {
         Spieler(7);
