@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QToolButton>
 #include <memory>
+#include <tuple>
 
 class DNeuerSpielerTest : public QObject, DialogTest<TDlgNeuerSpiel> {
     Q_OBJECT
@@ -231,16 +232,12 @@ private slots:
         dlg_->ButtonSave->click();
         dlg_->ButtonSave->click();
         QCOMPARE(Spielerliste.size(), size_t(3));
-        for (size_t i : {1, 2}) {
-            const TSpieler& s = *Spielerliste[i];
-            QCOMPARE(s.Name.str(), std::string(45, 'p'));
-            QCOMPARE(s.Armee.str(), std::string("Orks"));
-            QCOMPARE(s.Herkunft.str(), std::string("Ulm"));
-            QCOMPARE(s.Team.str(), std::string("Rot"));
-            QCOMPARE(s.ArchivID, -1);
+        for (int i : {1, 2}) {
+            const TSpieler& s = *Spielerliste[static_cast<size_t>(i)];
+            QVERIFY(std::tie(s.Name.str(), s.Armee.str(), s.Herkunft.str(), s.Team.str()) ==
+                    std::make_tuple(std::string(45, 'p'), "Orks", "Ulm", "Rot"));
+            QVERIFY(s.ArchivID == -1 && s.Startnummer == i + 1);
         }
-        QCOMPARE(Spielerliste[1]->Startnummer, 2);
-        QCOMPARE(Spielerliste[2]->Startnummer, 3);
         QCOMPARE(dlg_->lvSpieler->count(), 2);
         QCOMPARE(dlg_->Modus, TDlgNeuerSpiel::ArchivEingabe);
 
@@ -316,8 +313,7 @@ private slots:
         b.Nickname = "B\xE4r";
         b.Armee = "Orks";
         b.Armeebewertung = 3;
-        a.SetGegner(1, 2);
-        a.SetTisch(1, 4);
+        SpielPaaren(1, 1, 2, 4);
         a.SetPunkte(1, 11);
         a.SetArmeepunkte(1, 2);
         a.SetSiegpunkte(1, 300);

@@ -258,9 +258,8 @@ private slots:
         Tippe("EPkt2", "7");
         Klick("OKBtn");
         // The client's result stands; the organiser's other edit is stored.
-        QCOMPARE(FindeSpieler(5)->GetPunkte(2), 13);
-        QCOMPARE(FindeSpieler(6)->GetPunkte(2), 3);
-        QCOMPARE(FindeSpieler(6)->GetSiegpunkte(2), 100);
+        QCOMPARE(RundenWerte(*FindeSpieler(5), 2), (std::vector<int>{6, 800, 13, 1, 0}));
+        QCOMPARE(RundenWerte(*FindeSpieler(6), 2), (std::vector<int>{5, 100, 3, 1, 0}));
         QCOMPARE(FindeSpieler(1)->GetPunkte(2), 2);
         QVERIFY(PaarungVon(5)->Eingegeben);
 
