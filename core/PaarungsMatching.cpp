@@ -115,7 +115,22 @@ void TMatching::MarkiereBluete(int v, int basis, int kind) {
     }
 }
 
-bool TMatching::Erweitere(int wurzel, const std::uint64_t* lebend, std::int64_t& aufwand) {
+void TMatching::PerfektePartner(int v, const std::uint64_t* lebend,
+                                std::vector<std::uint64_t>& ziel, std::int64_t& aufwand) {
+    const int woerter = graph_.Woerter();
+    ziel.assign(static_cast<std::size_t>(woerter), 0);
+    ohne_.assign(lebend, lebend + woerter);
+    ohne_[static_cast<std::size_t>(v / 64)] &= ~(std::uint64_t{1} << (v % 64));
+    const int p = partner_[static_cast<std::size_t>(v)];
+    // v's partner is the only unmatched vertex without v: no augmenting path exists, and the
+    // search labels exactly the vertices some maximum matching leaves out.
+    partner_[static_cast<std::size_t>(p)] = -1;
+    Erweitere(p, ohne_.data(), aufwand, &ziel);
+    partner_[static_cast<std::size_t>(p)] = v;
+}
+
+bool TMatching::Erweitere(int wurzel, const std::uint64_t* lebend, std::int64_t& aufwand,
+                          std::vector<std::uint64_t>* gerade) {
     Beruehre(wurzel);
     gerade_[static_cast<size_t>(wurzel)] = 1;
     schlange_.push_back(wurzel);
@@ -174,6 +189,10 @@ bool TMatching::Erweitere(int wurzel, const std::uint64_t* lebend, std::int64_t&
             }
         }
     }
+    if (gerade)
+        for (const int t : beruehrt_)
+            if (gerade_[static_cast<std::size_t>(t)])
+                (*gerade)[static_cast<std::size_t>(t / 64)] |= std::uint64_t{1} << (t % 64);
     Aufraeumen();
     return false;
 }

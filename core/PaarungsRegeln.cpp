@@ -58,16 +58,16 @@ struct TSpielerMerkmale {
 } // namespace
 
 bool HatGegner(const TSpieler& s, int nummer, int bisRunde) {
-    for (int k = 1; k <= GespeicherteRunden(s, bisRunde); ++k)
-        if (s.GetGegner(k) == nummer)
+    for (int k = 0; k < GespeicherteRunden(s, bisRunde); ++k)
+        if (s.Runden[static_cast<size_t>(k)]->Gegner == nummer)
             return true;
     return nummer == -1 && NichtGespeicherteRunden(s, bisRunde) > 0;
 }
 
 int MalGegenArmee(const TSpieler& s, const std::string& armee, int bisRunde) {
     int mal = 0;
-    for (int k = 1; k <= GespeicherteRunden(s, bisRunde); ++k)
-        if (s.GetGegnerArmee(k) == armee)
+    for (int k = 0; k < GespeicherteRunden(s, bisRunde); ++k)
+        if (s.Runden[static_cast<size_t>(k)]->GegnerArmee.str() == armee)
             ++mal;
     if (armee.empty())
         mal += NichtGespeicherteRunden(s, bisRunde);

@@ -84,14 +84,37 @@ unsigned TPaarungsSuche::Erlaubt() const {
     return regeln;
 }
 
-TPaarungsSuche::TUrteil TPaarungsSuche::Pruefe() {
+bool TPaarungsSuche::Perfekt(unsigned regeln, TEbene* e) {
+    if (!e)
+        return Reicht(regeln, freiAnzahl_ / 2);
+    TPerfekt& stand = e->perfekt[regeln];
+    std::vector<std::uint64_t>& partner = e->perfektePartner[regeln];
+    if (stand == TPerfekt::Bekannt)
+        return Gesetzt(partner, e->partner);
+    const bool perfekt = Reicht(regeln, freiAnzahl_ / 2);
+    if (!perfekt && stand == TPerfekt::Offen) {
+        // A partner that leaves no perfect matching: one search now tells for every further
+        // partner of this player whether he leaves one.
+        Gib(*e);
+        if (Reicht(regeln, freiAnzahl_ / 2)) {
+            matchings_[regeln]->PerfektePartner(e->spieler, frei_.data(), partner, aufwand_);
+            stand = TPerfekt::Bekannt;
+        } else {
+            stand = TPerfekt::Fehlt;
+        }
+        Nimm(*e);
+    }
+    return perfekt;
+}
+
+TPaarungsSuche::TUrteil TPaarungsSuche::Pruefe(TEbene* e) {
     if (!mitMatchings_)
         return TUrteil::Offen;
     const int paare = freiAnzahl_ / 2;
-    if (Reicht(0, paare))
+    if (Perfekt(0, e))
         return TUrteil::Sicher;
     const unsigned erlaubt = Erlaubt();
-    if (erlaubt == 0 || !Reicht(erlaubt, paare))
+    if (erlaubt == 0 || !Perfekt(erlaubt, e))
         return TUrteil::Unmoeglich;
     // The pairs that violate one of the rules in k can be at most as many as k's budgets allow.
     for (unsigned k = erlaubt; k != 0; k = (k - 1) & erlaubt) {
@@ -165,12 +188,12 @@ TSuchergebnis TPaarungsSuche::Suche(const std::vector<int>& frei, const TBudget&
     budget_ = budget;
     if (freiAnzahl_ == 0)
         return TSuchergebnis::Gefunden;
-    if (freiAnzahl_ % 2 != 0 || Pruefe() == TUrteil::Unmoeglich)
+    if (freiAnzahl_ % 2 != 0 || Pruefe(nullptr) == TUrteil::Unmoeglich)
         return TSuchergebnis::Unmoeglich;
 
     std::vector<TEbene> stapel;
     const int erster = ErsterFreier(0);
-    stapel.push_back({erster, erster + 1, -1, 0});
+    stapel.emplace_back(erster);
     for (;;) {
         if (aufwand_ > grenze_)
             return TSuchergebnis::Abgebrochen;
@@ -195,12 +218,13 @@ TSuchergebnis TPaarungsSuche::Suche(const std::vector<int>& frei, const TBudget&
                 paare_.emplace_back(x.spieler, x.partner);
             return TSuchergebnis::Gefunden;
         }
-        if (fehlschlaege_.Bekannt(frei_, schluessel_, budget_) || Pruefe() == TUrteil::Unmoeglich) {
+        if (fehlschlaege_.Bekannt(frei_, schluessel_, budget_) ||
+            Pruefe(&e) == TUrteil::Unmoeglich) {
             Gib(e);
             continue;
         }
         const int naechster = ErsterFreier(e.spieler + 1);
-        stapel.push_back({naechster, naechster + 1, -1, 0});
+        stapel.emplace_back(naechster);
     }
 }
 

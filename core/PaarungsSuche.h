@@ -62,14 +62,25 @@ public:
 
 private:
     enum class TUrteil { Sicher, Offen, Unmoeglich };
+    // Per set of rules: whether the partners of a level's player are known that leave the
+    // others a perfect matching in that set's graph.
+    enum class TPerfekt : std::uint8_t { Offen, Bekannt, Fehlt };
     struct TEbene {
+        explicit TEbene(int s) : spieler(s), ab(s + 1) {}
         int spieler;
         int ab; // the next candidate is looked for from this position on
-        int partner;
-        std::uint8_t maske;
+        int partner = -1;
+        std::uint8_t maske = 0;
+        std::array<TPerfekt, 32> perfekt{};
+        std::array<std::vector<std::uint64_t>, 32> perfektePartner;
     };
 
-    TUrteil Pruefe();
+    // The verdict on the position after e's player took e.partner (already taken); e is null at
+    // the start.
+    TUrteil Pruefe(TEbene* e);
+    // Whether the free players have a perfect matching in the graph of the rule set. After e's
+    // choice the answer may come from what is known of e's player.
+    bool Perfekt(unsigned regeln, TEbene* e);
     bool Reicht(unsigned regeln, int ziel);
     const TBitGraph& Graph(unsigned regeln);
     unsigned Erlaubt() const;

@@ -48,12 +48,12 @@ void Vergleiche(std::uint64_t saat, int runden, TZaehler& zaehler) {
 TEST(PaarungsEngineVergleich, GivesWhatThePlainSearchGivesOnGeneratedRounds) {
     TZaehler zaehler;
     for (std::uint64_t saat : {1u, 2u, 3u, 4u})
-        Vergleiche(saat, 1000, zaehler);
+        Vergleiche(saat, 800, zaehler);
     ResetCoreState();
     // The generator must keep both outcomes frequent and nearly every case comparable.
-    EXPECT_GT(zaehler.gefunden, 1200);
-    EXPECT_GT(zaehler.unmoeglich, 800);
-    EXPECT_LT(zaehler.uebersprungen, 80);
+    EXPECT_GT(zaehler.gefunden, 1000);
+    EXPECT_GT(zaehler.unmoeglich, 1000);
+    EXPECT_LT(zaehler.uebersprungen, 64);
     std::cout << "found " << zaehler.gefunden << ", impossible " << zaehler.unmoeglich
               << ", skipped " << zaehler.uebersprungen << "\n";
 }
@@ -64,7 +64,7 @@ TEST(PaarungsEngineVergleich, RememberedFailuresAloneKeepTheResult) {
     int verglichen = 0;
     for (std::uint64_t saat : {11u, 12u}) {
         Zufall z(saat);
-        for (int fall = 0; fall < 800; ++fall) {
+        for (int fall = 0; fall < 500; ++fall) {
             ErzeugeRunde(z);
             int start = 0;
             while (start < static_cast<int>(Spielerliste.size()) &&
@@ -93,5 +93,5 @@ TEST(PaarungsEngineVergleich, RememberedFailuresAloneKeepTheResult) {
         }
     }
     ResetCoreState();
-    EXPECT_GT(verglichen, 1400);
+    EXPECT_GT(verglichen, 900);
 }
