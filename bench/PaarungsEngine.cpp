@@ -5,6 +5,7 @@
 //                                             of every case with the plain search beside it
 //   TUVON_PLAIN_CAP=<seconds>                 cap of the plain search per case (default 60)
 //   TUVON_BENCH_SEED=<n>                      another draw of the tournaments (default 1000)
+//   TUVON_BENCH_BOUND=<steps>                 another effort bound, for quick surveys
 #include "core/PaarungsEngine.h"
 #include "PaarungsReferenz.h"
 #include "core/Data.h"
@@ -319,6 +320,8 @@ int main(int argc, char** argv) {
     InitSiegpunktmatrix();
     const char* saatText = std::getenv("TUVON_BENCH_SEED");
     const unsigned saat = saatText ? static_cast<unsigned>(std::atoi(saatText)) : 1000u;
+    if (const char* grenze = std::getenv("TUVON_BENCH_BOUND"))
+        PaarungsSuchgrenze = std::atoll(grenze);
     const double kappe =
         std::getenv("TUVON_PLAIN_CAP") ? std::atof(std::getenv("TUVON_PLAIN_CAP")) : 60.0;
     const std::vector<std::pair<int, int>> groessen = {{16, 5}, {64, 6}, {256, 7}, {1024, 8}};

@@ -25,7 +25,7 @@ TMatching::TMatching(const TBitGraph& graph)
         basis_[static_cast<size_t>(v)] = v;
 }
 
-bool TMatching::Reicht(const std::uint64_t* lebend, int anzahl, int ziel, std::int64_t& aufwand) {
+int TMatching::Bereinige(const std::uint64_t* lebend, std::int64_t& aufwand) {
     // Drop the edges whose other end left, or whose other end was matched anew meanwhile.
     int groesse = 0;
     frei_.clear();
@@ -43,7 +43,11 @@ bool TMatching::Reicht(const std::uint64_t* lebend, int anzahl, int ziel, std::i
         }
     }
     aufwand += woerter;
-    groesse /= 2;
+    return groesse / 2;
+}
+
+bool TMatching::Reicht(const std::uint64_t* lebend, int anzahl, int ziel, std::int64_t& aufwand) {
+    int groesse = Bereinige(lebend, aufwand);
     if (groesse >= ziel)
         return true;
     // One search from every unmatched vertex gives a maximum matching; a vertex without an
@@ -62,6 +66,21 @@ bool TMatching::Reicht(const std::uint64_t* lebend, int anzahl, int ziel, std::i
         }
     }
     return false;
+}
+
+int TMatching::Analysiere(const std::uint64_t* lebend, std::vector<std::uint64_t>& ersetzbar,
+                          std::int64_t& aufwand) {
+    int groesse = Bereinige(lebend, aufwand);
+    for (const int v : frei_)
+        if (partner_[static_cast<size_t>(v)] < 0 && Erweitere(v, lebend, aufwand))
+            ++groesse;
+    // Now maximum: searches from the unmatched vertices find no path and label the vertices
+    // reachable at even distance.
+    ersetzbar.assign(static_cast<std::size_t>(graph_.Woerter()), 0);
+    for (const int v : frei_)
+        if (partner_[static_cast<size_t>(v)] < 0)
+            Erweitere(v, lebend, aufwand, &ersetzbar);
+    return groesse;
 }
 
 void TMatching::Beruehre(int v) {
@@ -113,20 +132,6 @@ void TMatching::MarkiereBluete(int v, int basis, int kind) {
         kind = p;
         v = vorgaenger_[static_cast<size_t>(p)];
     }
-}
-
-void TMatching::PerfektePartner(int v, const std::uint64_t* lebend,
-                                std::vector<std::uint64_t>& ziel, std::int64_t& aufwand) {
-    const int woerter = graph_.Woerter();
-    ziel.assign(static_cast<std::size_t>(woerter), 0);
-    ohne_.assign(lebend, lebend + woerter);
-    ohne_[static_cast<std::size_t>(v / 64)] &= ~(std::uint64_t{1} << (v % 64));
-    const int p = partner_[static_cast<std::size_t>(v)];
-    // v's partner is the only unmatched vertex without v: no augmenting path exists, and the
-    // search labels exactly the vertices some maximum matching leaves out.
-    partner_[static_cast<std::size_t>(p)] = -1;
-    Erweitere(p, ohne_.data(), aufwand, &ziel);
-    partner_[static_cast<std::size_t>(p)] = v;
 }
 
 bool TMatching::Erweitere(int wurzel, const std::uint64_t* lebend, std::int64_t& aufwand,

@@ -42,14 +42,16 @@ public:
     // Partner of v in the current matching, -1 for none (meaningful right after Reicht).
     int Partner(int v) const { return partner_[static_cast<std::size_t>(v)]; }
 
-    // Right after Reicht found a perfect matching of the live vertices: sets in ziel (cleared
-    // first) the live vertices j for which the live vertices without v and j still have one.
-    // Those are the vertices an alternating path of even length links to v's partner once v is
-    // gone, which one search finds all at once.
-    void PerfektePartner(int v, const std::uint64_t* lebend, std::vector<std::uint64_t>& ziel,
-                         std::int64_t& aufwand);
+    // Makes the matching of the live vertices maximum and returns its size; ersetzbar (cleared
+    // first) receives the live vertices that some maximum matching leaves out, that is those
+    // whose leaving keeps the size: the vertices an alternating path of even length links to an
+    // unmatched one.
+    int Analysiere(const std::uint64_t* lebend, std::vector<std::uint64_t>& ersetzbar,
+                   std::int64_t& aufwand);
 
 private:
+    // Drops matching edges at vertices that left; lists the unmatched live ones; the size.
+    int Bereinige(const std::uint64_t* lebend, std::int64_t& aufwand);
     // Searches an augmenting path from wurzel and flips it; without one, gerade (when given)
     // receives the vertices the search reached at even distance.
     bool Erweitere(int wurzel, const std::uint64_t* lebend, std::int64_t& aufwand,
@@ -62,7 +64,6 @@ private:
     const TBitGraph& graph_;
     std::vector<int> partner_;
     // Search state, clean between searches; only the vertices touched are reset.
-    std::vector<std::uint64_t> ohne_;
     std::vector<int> frei_, vorgaenger_, basis_, schlange_, beruehrt_, marke_;
     std::vector<char> gerade_, inBluete_, istBeruehrt_;
     int markenstand_ = 0;

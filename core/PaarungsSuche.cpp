@@ -1,5 +1,7 @@
 #include "core/PaarungsSuche.h"
 
+#include "core/PaarungsKosten.h"
+
 #include <algorithm>
 #include <bit>
 #include <cstring>
@@ -71,9 +73,24 @@ const TBitGraph& TPaarungsSuche::Graph(unsigned regeln) {
     return *graph;
 }
 
-bool TPaarungsSuche::Reicht(unsigned regeln, int ziel) {
+bool TPaarungsSuche::Reicht(unsigned regeln, int ziel, TEbene* e) {
     Graph(regeln);
-    return matchings_[regeln]->Reicht(frei_.data(), freiAnzahl_, ziel, aufwand_);
+    TMatching& matching = *matchings_[regeln];
+    if (e) {
+        TOhneSpieler& ohne = e->ohne[regeln];
+        if (!ohne.bekannt && ++ohne.fragen >= 2) {
+            // A second question at this level: one analysis answers it and all further ones.
+            Gib(e->spieler, e->partner, e->maske);
+            Entferne(e->spieler);
+            ohne.groesse = matching.Analysiere(frei_.data(), ohne.ersetzbar, aufwand_);
+            Belebe(e->spieler);
+            Nimm(e->spieler, e->partner, e->maske);
+            ohne.bekannt = true;
+        }
+        if (ohne.bekannt)
+            return ohne.groesse - (Gesetzt(ohne.ersetzbar, e->partner) ? 0 : 1) >= ziel;
+    }
+    return matching.Reicht(frei_.data(), freiAnzahl_, ziel, aufwand_);
 }
 
 unsigned TPaarungsSuche::Erlaubt() const {
@@ -84,37 +101,14 @@ unsigned TPaarungsSuche::Erlaubt() const {
     return regeln;
 }
 
-bool TPaarungsSuche::Perfekt(unsigned regeln, TEbene* e) {
-    if (!e)
-        return Reicht(regeln, freiAnzahl_ / 2);
-    TPerfekt& stand = e->perfekt[regeln];
-    std::vector<std::uint64_t>& partner = e->perfektePartner[regeln];
-    if (stand == TPerfekt::Bekannt)
-        return Gesetzt(partner, e->partner);
-    const bool perfekt = Reicht(regeln, freiAnzahl_ / 2);
-    if (!perfekt && stand == TPerfekt::Offen) {
-        // A partner that leaves no perfect matching: one search now tells for every further
-        // partner of this player whether he leaves one.
-        Gib(*e);
-        if (Reicht(regeln, freiAnzahl_ / 2)) {
-            matchings_[regeln]->PerfektePartner(e->spieler, frei_.data(), partner, aufwand_);
-            stand = TPerfekt::Bekannt;
-        } else {
-            stand = TPerfekt::Fehlt;
-        }
-        Nimm(*e);
-    }
-    return perfekt;
-}
-
 TPaarungsSuche::TUrteil TPaarungsSuche::Pruefe(TEbene* e) {
     if (!mitMatchings_)
         return TUrteil::Offen;
     const int paare = freiAnzahl_ / 2;
-    if (Perfekt(0, e))
+    if (Reicht(0, paare, e))
         return TUrteil::Sicher;
     const unsigned erlaubt = Erlaubt();
-    if (erlaubt == 0 || !Perfekt(erlaubt, e))
+    if (erlaubt == 0 || !Reicht(erlaubt, paare, e))
         return TUrteil::Unmoeglich;
     // The pairs that violate one of the rules in k can be at most as many as k's budgets allow.
     for (unsigned k = erlaubt; k != 0; k = (k - 1) & erlaubt) {
@@ -122,10 +116,76 @@ TPaarungsSuche::TUrteil TPaarungsSuche::Pruefe(TEbene* e) {
         for (size_t r = 0; r < budget_.size(); ++r)
             if (k & (1u << r))
                 summe += budget_[r];
-        if (summe < paare && !Reicht(erlaubt & ~k, paare - static_cast<int>(summe)))
+        if (summe < paare && !Reicht(erlaubt & ~k, paare - static_cast<int>(summe), e))
             return TUrteil::Unmoeglich;
     }
+    // The weighted checks cost a weighted matching each: on small positions always, on larger
+    // ones only once the search has shown itself hard.
+    const int gewogenBis = aufwand_ > LangeSuche ? GewogenLang : GewogenKurz;
+    if (freiAnzahl_ <= gewogenBis && !Gewogen(erlaubt)) {
+        fehlschlaege_.Merke(frei_, schluessel_, budget_);
+        return TUrteil::Unmoeglich;
+    }
     return TUrteil::Offen;
+}
+
+bool TPaarungsSuche::Gewogen(unsigned erlaubt) {
+    std::vector<int> spieler;
+    for (int p = 0; p < anzahl_; ++p)
+        if (Gesetzt(frei_, p))
+            spieler.push_back(p);
+    const int n = static_cast<int>(spieler.size());
+    std::vector<TKante> kanten;
+    std::vector<std::uint8_t> masken;
+    for (int a = 0; a < n; ++a)
+        for (int b = a + 1; b < n; ++b) {
+            const std::uint8_t m =
+                regeln_.Maske(spieler[static_cast<size_t>(a)], spieler[static_cast<size_t>(b)]);
+            if ((m & ~erlaubt) == 0) {
+                kanten.push_back({a, b, 0});
+                masken.push_back(m);
+            }
+        }
+    aufwand_ += static_cast<std::int64_t>(n) * n;
+    // Weightings: each rule alone, each two rules with weights 1:1, 1:2 and 2:1, and all.
+    std::vector<int> regeln;
+    for (int k = 0; k < 5; ++k)
+        if (erlaubt & (1u << k))
+            regeln.push_back(k);
+    std::vector<TBudget> gewichte;
+    for (const int k : regeln) {
+        TBudget l{};
+        l[static_cast<size_t>(k)] = 1;
+        gewichte.push_back(l);
+    }
+    for (size_t x = 0; x < regeln.size(); ++x)
+        for (size_t y = x + 1; y < regeln.size(); ++y)
+            for (const auto& [gx, gy] : {std::pair{1, 1}, std::pair{1, 2}, std::pair{2, 1}}) {
+                TBudget l{};
+                l[static_cast<size_t>(regeln[x])] = gx;
+                l[static_cast<size_t>(regeln[y])] = gy;
+                gewichte.push_back(l);
+            }
+    if (regeln.size() >= 3) {
+        TBudget l{};
+        for (const int k : regeln)
+            l[static_cast<size_t>(k)] = 1;
+        gewichte.push_back(l);
+    }
+    for (const TBudget& l : gewichte) {
+        long long erlaubteKosten = 0;
+        for (size_t k = 0; k < l.size(); ++k)
+            erlaubteKosten += static_cast<long long>(l[k]) * budget_[k];
+        for (size_t x = 0; x < kanten.size(); ++x) {
+            int kosten = 0;
+            for (size_t k = 0; k < l.size(); ++k)
+                kosten += l[k] * ((masken[x] >> k) & 1);
+            kanten[x].kosten = kosten;
+        }
+        if (KleinsteKosten(n, kanten, aufwand_) > erlaubteKosten)
+            return false;
+    }
+    return true;
 }
 
 int TPaarungsSuche::ErsterFreier(int ab) const {
@@ -163,18 +223,18 @@ void TPaarungsSuche::Entferne(int p) {
     schluessel_ ^= zufall_[static_cast<size_t>(p)];
 }
 
-void TPaarungsSuche::Nimm(const TEbene& e) {
-    Entferne(e.spieler);
-    Entferne(e.partner);
+void TPaarungsSuche::Nimm(int a, int b, std::uint8_t maske) {
+    Entferne(a);
+    Entferne(b);
     for (size_t k = 0; k < budget_.size(); ++k)
-        budget_[k] -= (e.maske >> k) & 1;
+        budget_[k] -= (maske >> k) & 1;
 }
 
-void TPaarungsSuche::Gib(const TEbene& e) {
-    Belebe(e.spieler);
-    Belebe(e.partner);
+void TPaarungsSuche::Gib(int a, int b, std::uint8_t maske) {
+    Belebe(a);
+    Belebe(b);
     for (size_t k = 0; k < budget_.size(); ++k)
-        budget_[k] += (e.maske >> k) & 1;
+        budget_[k] += (maske >> k) & 1;
 }
 
 TSuchergebnis TPaarungsSuche::Suche(const std::vector<int>& frei, const TBudget& budget) {
@@ -205,14 +265,14 @@ TSuchergebnis TPaarungsSuche::Suche(const std::vector<int>& frei, const TBudget&
             stapel.pop_back();
             if (stapel.empty())
                 return TSuchergebnis::Unmoeglich;
-            Gib(stapel.back());
+            Gib(stapel.back().spieler, stapel.back().partner, stapel.back().maske);
             continue;
         }
         ++aufwand_;
         e.ab = kandidat + 1;
         e.partner = kandidat;
         e.maske = regeln_.Maske(e.spieler, kandidat);
-        Nimm(e);
+        Nimm(e.spieler, e.partner, e.maske);
         if (freiAnzahl_ == 0) {
             for (const TEbene& x : stapel)
                 paare_.emplace_back(x.spieler, x.partner);
@@ -220,7 +280,7 @@ TSuchergebnis TPaarungsSuche::Suche(const std::vector<int>& frei, const TBudget&
         }
         if (fehlschlaege_.Bekannt(frei_, schluessel_, budget_) ||
             Pruefe(&e) == TUrteil::Unmoeglich) {
-            Gib(e);
+            Gib(e.spieler, e.partner, e.maske);
             continue;
         }
         const int naechster = ErsterFreier(e.spieler + 1);

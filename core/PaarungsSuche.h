@@ -11,7 +11,13 @@
 //     cover all but (sum of K's budgets) pairs; a perfect matching without any violation proves
 //     the branch completable;
 //   - positions already proven to fail: the set of free players and the budgets left decide the
-//     rest of the search, and fewer budgets fail wherever more did.
+//     rest of the search, and fewer budgets fail wherever more did;
+//   - weights: for small weights on one or two rules (or all), the cheapest perfect matching
+//     must not cost more than the weighted budgets (a weighted matching per weighting, run on
+//     smaller positions, or on larger ones once a search has become long).
+// A level that tries several partners learns once, per set of rules, which partners keep a
+// maximum matching as large as it can be (Gallai and Edmonds), and answers every further
+// partner's matching checks from that.
 // The effort is counted in steps (pairs tried plus matching work); at the bound the search stops.
 #include "core/PaarungsMatching.h"
 #include "core/PaarungsRegeln.h"
@@ -62,34 +68,44 @@ public:
 
 private:
     enum class TUrteil { Sicher, Offen, Unmoeglich };
-    // Per set of rules: whether the partners of a level's player are known that leave the
-    // others a perfect matching in that set's graph.
-    enum class TPerfekt : std::uint8_t { Offen, Bekannt, Fehlt };
+    // What a level knows of one rule set's graph without the level's player: the size of a
+    // maximum matching, and the players whose leaving keeps that size.
+    struct TOhneSpieler {
+        int fragen = 0;
+        bool bekannt = false;
+        int groesse = 0;
+        std::vector<std::uint64_t> ersetzbar;
+    };
     struct TEbene {
         explicit TEbene(int s) : spieler(s), ab(s + 1) {}
         int spieler;
         int ab; // the next candidate is looked for from this position on
         int partner = -1;
         std::uint8_t maske = 0;
-        std::array<TPerfekt, 32> perfekt{};
-        std::array<std::vector<std::uint64_t>, 32> perfektePartner;
+        std::array<TOhneSpieler, 32> ohne;
     };
 
-    // The verdict on the position after e's player took e.partner (already taken); e is null at
-    // the start.
+    // The verdict on the position; e (null at the start) is the level whose choice led to it.
     TUrteil Pruefe(TEbene* e);
-    // Whether the free players have a perfect matching in the graph of the rule set. After e's
-    // choice the answer may come from what is known of e's player.
-    bool Perfekt(unsigned regeln, TEbene* e);
-    bool Reicht(unsigned regeln, int ziel);
+    // Whether the free players hold a matching of ziel pairs among the pairs of the rule set.
+    // After e's choice, from the second question on, the answer comes from what e knows.
+    bool Reicht(unsigned regeln, int ziel, TEbene* e);
+    // The cheapest pairings under weights on the rules: false when even they cost more than the
+    // budgets allow.
+    bool Gewogen(unsigned erlaubt);
+    // Positions up to this many free players get the weighted checks; after LangeSuche steps
+    // up to GewogenLang.
+    static constexpr int GewogenKurz = 48;
+    static constexpr int GewogenLang = 160;
+    static constexpr std::int64_t LangeSuche = 20'000'000;
     const TBitGraph& Graph(unsigned regeln);
     unsigned Erlaubt() const;
     int ErsterFreier(int ab) const;
     int NaechsterKandidat(int spieler, int ab);
     void Belebe(int p);
     void Entferne(int p);
-    void Nimm(const TEbene& e);
-    void Gib(const TEbene& e);
+    void Nimm(int a, int b, std::uint8_t maske);
+    void Gib(int a, int b, std::uint8_t maske);
 
     const TRegelmatrix& regeln_;
     int anzahl_;

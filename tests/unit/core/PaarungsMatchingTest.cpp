@@ -65,6 +65,18 @@ TEST(PaarungsMatching, AnswersLikeExhaustiveCountingWhileTheLiveVerticesChange) 
             ASSERT_EQ(matching.Reicht(lebend.data(), anzahl, ziel, aufwand), wahr >= ziel)
                 << "graph " << graphNr << " question " << frage;
             ++fragen;
+            if (frage % 5 == 0) {
+                // Which vertices may leave without the maximum shrinking.
+                std::vector<std::uint64_t> ersetzbar;
+                ASSERT_EQ(matching.Analysiere(lebend.data(), ersetzbar, aufwand), wahr);
+                for (int v = 0; v < n; ++v) {
+                    if (!(menge >> v & 1))
+                        continue;
+                    EXPECT_EQ(ersetzbar[0] >> v & 1,
+                              Groesste(kante, menge & ~(1u << v), bekannt) == wahr ? 1u : 0u)
+                        << "graph " << graphNr << " vertex " << v;
+                }
+            }
             if (wahr < ziel)
                 continue;
             // What it reports holding is a matching of the live vertices on the graph's edges.
