@@ -119,10 +119,10 @@ TPaarungsSuche::TUrteil TPaarungsSuche::Pruefe(TEbene* e) {
         if (summe < paare && !Reicht(erlaubt & ~k, paare - static_cast<int>(summe), e))
             return TUrteil::Unmoeglich;
     }
-    // The weighted checks cost a weighted matching each: at the start and on small positions
-    // always, on larger ones only once the search has shown itself hard.
-    const bool wiegen =
-        !e || freiAnzahl_ <= GewogenKlein || (aufwand_ > LangeSuche && freiAnzahl_ <= GewogenLang);
+    // The weighted checks cost a weighted matching each: on small positions always, on larger
+    // ones (up to a size) at the start and once the search has shown itself hard.
+    const bool wiegen = freiAnzahl_ <= GewogenKlein ||
+                        ((!e || aufwand_ > LangeSuche) && freiAnzahl_ <= GewogenLang);
     if (wiegen && !Gewogen(erlaubt)) {
         fehlschlaege_.Merke(frei_, schluessel_, budget_);
         return TUrteil::Unmoeglich;

@@ -13,8 +13,8 @@
 //   - positions already proven to fail: the set of free players and the budgets left decide the
 //     rest of the search, and fewer budgets fail wherever more did;
 //   - weights: for small weights on one or two rules (or all), the cheapest perfect matching
-//     must not cost more than the weighted budgets (a weighted matching per weighting, run at
-//     the start and on smaller positions, and on larger ones once a search has become long).
+//     must not cost more than the weighted budgets (a weighted matching per weighting, run on
+//     smaller positions, and on larger ones at the start and once a search has become long).
 // A level that tries several partners learns once, per set of rules, which partners keep a
 // maximum matching as large as it can be (Gallai and Edmonds), and answers every further
 // partner's matching checks from that.
@@ -93,8 +93,8 @@ private:
     // The cheapest pairings under weights on the rules: false when even they cost more than the
     // budgets allow.
     bool Gewogen(unsigned erlaubt);
-    // Positions of up to GewogenKlein free players get the weighted checks, after LangeSuche
-    // steps those of up to GewogenLang.
+    // Positions of up to GewogenKlein free players get the weighted checks; the start and, after
+    // LangeSuche steps, every position of up to GewogenLang.
     static constexpr int GewogenKlein = 48;
     static constexpr int GewogenLang = 256;
     static constexpr std::int64_t LangeSuche = 20'000'000;
