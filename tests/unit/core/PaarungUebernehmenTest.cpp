@@ -144,3 +144,16 @@ TEST_F(PaarungUebernehmenTest, GapFiguresOfTheRound) {
     PaarungsStatistik(a, b, c, d, e);
     EXPECT_EQ(a + b + c + d + e, -5);
 }
+
+TEST_F(PaarungUebernehmenTest, AnEmptyFieldPassesThroughEveryStep) {
+    RecordingMessages boxen;
+    VorbereitenPaarung();
+    EXPECT_TRUE(PruefeGruppen());
+    EXPECT_FALSE(PaareRekursiv(0));
+    UebernehmePaarung();
+    EXPECT_TRUE(Paarungsliste.empty());
+    int a, b, c, d, e;
+    PaarungsStatistik(a, b, c, d, e);
+    EXPECT_EQ(a + b + c + d + e, -5);
+    EXPECT_TRUE(boxen.shown.empty());
+}
