@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int ErsteVersionMitSzenario = 2;
+constexpr int GeschriebeneVersion = 2;
 
 // Walks the file's bytes as a text reader does: a line ends at LF, at CR LF or at a lone CR.
 class Textleser {
@@ -63,20 +63,6 @@ private:
 
 } // namespace
 
-bool IstSchalter(ConfigFeld feld) {
-    switch (feld) {
-    case ConfigFeld::ArmeenToleranz:
-    case ConfigFeld::GleicheToleranz:
-    case ConfigFeld::OrteToleranz:
-    case ConfigFeld::MalGegenArmee:
-    case ConfigFeld::GleicheArmeenToleranz:
-    case ConfigFeld::TeamsToleranz:
-        return false;
-    default:
-        return true;
-    }
-}
-
 std::filesystem::path ConfigDateiPfad() {
     return std::filesystem::path(ProgrammVerzeichnis) / "Config.dat";
 }
@@ -87,10 +73,10 @@ void LeseConfigBytes(const std::string& bytes, const std::filesystem::path& date
     const int version = leser.Zahl();
     for (int i = 0; i < ConfigFeldAnzahl; ++i) {
         const auto feld = static_cast<ConfigFeld>(i);
-        if (feld == ConfigFeld::Szenario && version < ErsteVersionMitSzenario)
+        if (version < Option(feld).AbVersion)
             continue;
         const std::string zeile = leser.Zeile();
-        if (IstSchalter(feld))
+        if (Option(feld).IstSchalter())
             ziel.SetzeSchalter(feld, zeile == "TRUE");
         else
             ziel.SetzeText(feld, zeile);
@@ -112,10 +98,10 @@ bool LeseConfigDatei(const std::filesystem::path& datei, ConfigZiel& ziel) {
 }
 
 std::string ConfigBytes(const ConfigQuelle& quelle) {
-    std::string bytes = IntToStr(ErsteVersionMitSzenario) + "\r\n";
+    std::string bytes = IntToStr(GeschriebeneVersion) + "\r\n";
     for (int i = 0; i < ConfigFeldAnzahl; ++i) {
         const auto feld = static_cast<ConfigFeld>(i);
-        if (IstSchalter(feld))
+        if (Option(feld).IstSchalter())
             bytes += quelle.Schalter(feld) ? "TRUE" : "FALSE";
         else
             bytes += quelle.Text(feld);

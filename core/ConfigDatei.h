@@ -2,48 +2,20 @@
 // The options defaults file "Config.dat" in the program's directory. Text, CR LF, Windows-1252:
 //
 //   line 1       version: "2" is written; read as an integer
-//   lines 2..21  one line per option control in the order of ConfigFeld: switches "TRUE" or
-//                "FALSE", number fields as the text of their edit; a version 1 file (or lower)
-//                has no line for ConfigFeld::Szenario
+//   lines 2..21  one line per option control in the order of ConfigFeld (core/Optionen.h):
+//                switches "TRUE" or "FALSE", number fields as the text of their edit; a file
+//                older than a line's version lacks that line
 //   then         the neutral origins, teams and armies: each a count line, then one value a line
 //
 // Reading follows the way a text reader takes these lines apart: the version and the counts are
 // integers, read past leading blanks and line ends up to the first blank or control character,
 // the rest of their line ignored and 0 at the end of the file; every other line is read whole and
 // is empty past the end of the file. A switch is on only for exactly "TRUE".
+#include "core/Optionen.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
-
-enum class ConfigFeld {
-    Armeen,
-    ArmeenToleranz,
-    Gleiche,
-    GleicheToleranz,
-    Orte,
-    OrteToleranz,
-    GleicheArmeen,
-    MalGegenArmee,
-    GleicheArmeenToleranz,
-    Teams,
-    TeamsToleranz,
-    Tunierpunkte,
-    Armeebewertung,
-    Klassisch,
-    Vergleichend,
-    Bemalung,
-    Quiz,
-    Fairplay,
-    Sonstiges,
-    Szenario,
-};
-constexpr int ConfigFeldAnzahl = 20;
-
-// Switches are written "TRUE"/"FALSE"; the other fields hold the text of a number edit.
-bool IstSchalter(ConfigFeld feld);
-
-enum class ConfigListe { Orte, Teams, Armeen };
-constexpr int ConfigListenAnzahl = 3;
 
 // Takes the values in file order as they are read, so that what was read before a damaged line
 // stays applied.

@@ -1,43 +1,44 @@
 #include "core/Data.h"
 
+#include "core/Optionen.h"
 #include "translation/Translate.h"
 
 TObjectList<TSpieler> Spielerliste;
 int AktuellerSpieltag = 1;
-int RundenAnzahl = 5;
+int RundenAnzahl;
 FixedString<50> Turniername;
 FixedString<30> T3TurnierID{"0"};
 std::string Dateiname;
 std::string ProgrammVerzeichnis;
 
-bool GleicheArmeenBeachten = true;
-bool KeinePaarungenMehrfach = true;
-bool GleicheOrteBeachten = true;
-bool NurNMalGegenArmee = true;
-bool GleicheTeamsBeachten = true;
-int MalGegenSelbeArmee = 2;
-int Toleranzen[5] = {0, 0, 0, 0, 0};
-bool GruppenBeachten = false;
+bool GleicheArmeenBeachten;
+bool KeinePaarungenMehrfach;
+bool GleicheOrteBeachten;
+bool NurNMalGegenArmee;
+bool GleicheTeamsBeachten;
+int MalGegenSelbeArmee;
+int Toleranzen[5];
+bool GruppenBeachten;
 
-bool ErsteRundeNachArmeebewertung = true;
-bool Teamturnier = false;
-bool PaarungshilfeAnzeigen = false;
-bool ArmeebewertungKlassisch = true;
-bool ArmeebewertungVergleichend = false;
-bool BemalungWerten = false;
-bool QuizWerten = false;
-bool FairplayWerten = false;
-bool SonstigesWerten = false;
-bool SzenarioWerten = false;
-double FaktorTurnier = 1.0;
-double FaktorArmee = 1.0;
-double FaktorBemalung = 1.0;
-double FaktorQuiz = 1.0;
-double FaktorFairplay = 1.0;
-double FaktorSonstige = 1.0;
-bool FairplayProSpiel = true;
-bool SzenarioEingabe = true;
-bool DruckMitSpielernummer = true;
+bool ErsteRundeNachArmeebewertung;
+bool Teamturnier;
+bool PaarungshilfeAnzeigen;
+bool ArmeebewertungKlassisch;
+bool ArmeebewertungVergleichend;
+bool BemalungWerten;
+bool QuizWerten;
+bool FairplayWerten;
+bool SonstigesWerten;
+bool SzenarioWerten;
+double FaktorTurnier;
+double FaktorArmee;
+double FaktorBemalung;
+double FaktorQuiz;
+double FaktorFairplay;
+double FaktorSonstige;
+bool FairplayProSpiel;
+bool SzenarioEingabe;
+bool DruckMitSpielernummer;
 
 std::vector<std::string> OrteBeruecksichtigt;
 std::vector<std::string> TeamsBeruecksichtigt;
@@ -45,6 +46,11 @@ std::vector<std::string> ArmeenBeruecksichtigt;
 std::vector<std::string> OrteNeutral;
 std::vector<std::string> TeamsNeutral;
 std::vector<std::string> ArmeenNeutral;
+
+namespace {
+// The options take their built-in values from their declaration when the program loads.
+[[maybe_unused]] const bool VorgabenGesetzt = (SetzeOptionenVorgaben(), true);
+} // namespace
 
 std::string TSpieler::GetName() const {
     std::string result;
@@ -162,15 +168,7 @@ int FindeSpielerNachName(const std::string& name) {
 
 void InitTurnier() {
     AktuellerSpieltag = 1;
-    GleicheArmeenBeachten = true;
-    KeinePaarungenMehrfach = true;
-    GleicheOrteBeachten = true;
-    NurNMalGegenArmee = true;
-    GleicheTeamsBeachten = true;
-    GruppenBeachten = false;
-    MalGegenSelbeArmee = 2;
-    for (int& t : Toleranzen)
-        t = 0;
+    SetzeOptionenVorgaben();
 }
 
 void RegistriereDatenTexte() {

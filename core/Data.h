@@ -103,6 +103,8 @@ extern FixedString<30> T3TurnierID;
 extern std::string Dateiname;           // path of the current tournament file (UTF-8)
 extern std::string ProgrammVerzeichnis; // without a trailing separator (UTF-8)
 
+// The options; their built-in values, "Config.dat" lines and dialog controls are declared in
+// core/Optionen.h.
 // Pairing rules 0..4 and their tolerances, indexed by rule number.
 extern bool GleicheArmeenBeachten;  // rule 0
 extern bool KeinePaarungenMehrfach; // rule 1
@@ -151,6 +153,7 @@ int FindeSpielerIndex(int startnummer);
 int FindeSpielerNachName(const std::string& name);
 // The player with that start number, or nullptr.
 TSpieler* FindeSpieler(int startnummer);
+// AktuellerSpieltag 1, every option at its built-in value and the value lists empty.
 void InitTurnier();
 // Registers the texts of section 7.
 void RegistriereDatenTexte();

@@ -4,7 +4,7 @@
 #include <climits>
 
 TObjectList<TSiegIntervall> Siegpunktmatrix;
-bool SiegpunktmatrixBenutzen = false;
+bool SiegpunktmatrixBenutzen;
 
 void InitSiegpunktmatrix() {
     static constexpr TSiegIntervall standard[] = {

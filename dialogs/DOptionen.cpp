@@ -2,6 +2,7 @@
 
 #include "core/ConfigDatei.h"
 #include "core/Data.h"
+#include "core/Optionen.h"
 #include "core/Siegpunktmatrix.h"
 #include "core/Teamturnier.h"
 #include "dialogs/GanzzahlFeld.h"
@@ -34,10 +35,33 @@ QString Text(int id) {
     return Qs(GetTranslation(Abschnitt, id));
 }
 
-QLineEdit* Eingabe(QWidget* parent, const char* name, const char* text) {
+// The controls of declared options start as their declaration says.
+template <class T> T* NeuerKnopf(QWidget* parent, const char* name) {
+    auto* knopf = NeuesElement<T>(parent, name);
+    knopf->setChecked(OptionMitSteuer(name).SteuerStart() != 0);
+    return knopf;
+}
+
+GanzzahlFeld* NeuesZahlfeld(QWidget* parent, const char* name) {
+    const TOption& option = OptionMitSteuer(name);
+    return new GanzzahlFeld(NeuesElement<QLineEdit>(parent, name),
+                            static_cast<int>(option.SteuerStart()),
+                            {option.Von, option.Bis, option.HatBereich()});
+}
+
+QLineEdit* NeuesProzentfeld(QWidget* parent, const char* name) {
     auto* edit = NeuesElement<QLineEdit>(parent, name);
-    edit->setText(text);
+    edit->setText(FloatToText(OptionMitSteuer(name).SteuerStart() * 100));
     return edit;
+}
+
+// Whether an option that depends on this condition box is on; nothing for any other box.
+std::optional<bool> BedingungErfuellt(std::string_view steuer) {
+    std::optional<bool> an;
+    for (const TOption& option : Optionen())
+        if (option.Bedingung && steuer == option.Bedingung)
+            an = an.value_or(false) || *option.Schalter;
+    return an;
 }
 
 // Unchecking a radio button leaves its partner alone, so that both may end up unchecked.
@@ -52,16 +76,6 @@ void SetzeSchalterZustand(QAbstractButton* knopf, bool an) {
     knopf->setChecked(an);
 }
 
-double Prozent(const QLineEdit* edit) {
-    return TextToFloat(edit->text()) / 100.0;
-}
-
-void ListenSetzen(std::vector<std::string>& beruecksichtigt, std::vector<std::string>& neutral,
-                  const NeutralSeite* seite) {
-    neutral = OhneDoppelte(seite->Rechts());
-    beruecksichtigt = OhneDoppelte(seite->Links(), neutral);
-}
-
 } // namespace
 
 // The controls as "Config.dat" sees them.
@@ -69,17 +83,19 @@ class TDlgOptionen::ConfigAdapter final : public ConfigZiel, public ConfigQuelle
 public:
     explicit ConfigAdapter(TDlgOptionen& dlg) : dlg_(dlg) {}
     void SetzeSchalter(ConfigFeld feld, bool an) override {
-        SetzeSchalterZustand(dlg_.Schalter(feld), an);
+        SetzeSchalterZustand(dlg_.Knopf(Option(feld).Steuer), an);
     }
     void SetzeText(ConfigFeld feld, const std::string& text) override {
-        dlg_.Zahlfeld(feld)->Edit()->setText(Qs(text));
+        dlg_.Zahlfeld(Option(feld).Steuer)->Edit()->setText(Qs(text));
     }
     void NeutralHinzufuegen(ConfigListe liste, const std::string& wert) override {
         dlg_.Seite(liste)->NeutralAnhaengen(wert);
     }
-    bool Schalter(ConfigFeld feld) const override { return dlg_.Schalter(feld)->isChecked(); }
+    bool Schalter(ConfigFeld feld) const override {
+        return dlg_.Knopf(Option(feld).Steuer)->isChecked();
+    }
     std::string Text(ConfigFeld feld) const override {
-        return Cp(dlg_.Zahlfeld(feld)->Edit()->text());
+        return Cp(dlg_.Zahlfeld(Option(feld).Steuer)->Edit()->text());
     }
     std::vector<std::string> Neutral(ConfigListe liste) const override {
         return dlg_.Seite(liste)->Rechts();
@@ -115,14 +131,9 @@ void TDlgOptionen::SeitenAnlegen() {
     PageControl1 = NeuesElement<QTabWidget>(this, "PageControl1");
     PageControl1->addTab(OptionSeite(), QString());
     PageControl1->addTab(PunkteSeite(), QString());
-    tbOrte = new NeutralSeite({"lbBeruecksichtigt", "lbNeutral", "btToRight", "btToLeft"}, this);
-    tbOrte->setObjectName("tbOrte");
-    tbTeams = new NeutralSeite(
-        {"lbTeamBeruecksichtigt", "lbTeamNeutral", "btTeamToRight", "btTeamToLeft"}, this);
-    tbTeams->setObjectName("tbTeams");
-    TabSheet3 = new NeutralSeite(
-        {"lbArmeeBeruecksichtigt", "lbArmeeNeutral", "btArmeeToRight", "btArmeeToLeft"}, this);
-    TabSheet3->setObjectName("TabSheet3");
+    tbOrte = new NeutralSeite(WerteListe(ConfigListe::Orte), this);
+    tbTeams = new NeutralSeite(WerteListe(ConfigListe::Teams), this);
+    TabSheet3 = new NeutralSeite(WerteListe(ConfigListe::Armeen), this);
     PageControl1->addTab(tbOrte, QString());
     PageControl1->addTab(tbTeams, QString());
     PageControl1->addTab(TabSheet3, QString());
@@ -146,36 +157,31 @@ void TDlgOptionen::SeitenAnlegen() {
 
 QWidget* TDlgOptionen::OptionSeite() {
     auto* seite = NeuesElement<QWidget>(this, "TabSheet1");
-    cbArmeen = NeuesElement<QCheckBox>(seite, "cbArmeen");
-    cbGleiche = NeuesElement<QCheckBox>(seite, "cbGleiche");
-    cbOrte = NeuesElement<QCheckBox>(seite, "cbOrte");
-    cbGleicheArmeen = NeuesElement<QCheckBox>(seite, "cbGleicheArmeen");
-    cbTeams = NeuesElement<QCheckBox>(seite, "cbTeams");
-    for (QCheckBox* regel : {cbArmeen, cbGleiche, cbOrte, cbGleicheArmeen, cbTeams})
-        regel->setChecked(true);
-    EArmeen = new GanzzahlFeld(NeuesElement<QLineEdit>(seite, "EArmeen"), 0);
-    EGleiche = new GanzzahlFeld(NeuesElement<QLineEdit>(seite, "EGleiche"), 0);
-    EOrte = new GanzzahlFeld(NeuesElement<QLineEdit>(seite, "EOrte"), 0);
-    EGleicheArmeen = new GanzzahlFeld(NeuesElement<QLineEdit>(seite, "EGleicheArmeen"), 0);
-    ETeams = new GanzzahlFeld(NeuesElement<QLineEdit>(seite, "ETeams"), 0);
-    ETimesAgainstArmy =
-        new GanzzahlFeld(NeuesElement<QLineEdit>(seite, "ETimesAgainstArmy"), 2, {1, 4, true});
+    cbArmeen = NeuerKnopf<QCheckBox>(seite, "cbArmeen");
+    cbGleiche = NeuerKnopf<QCheckBox>(seite, "cbGleiche");
+    cbOrte = NeuerKnopf<QCheckBox>(seite, "cbOrte");
+    cbGleicheArmeen = NeuerKnopf<QCheckBox>(seite, "cbGleicheArmeen");
+    cbTeams = NeuerKnopf<QCheckBox>(seite, "cbTeams");
+    EArmeen = NeuesZahlfeld(seite, "EArmeen");
+    EGleiche = NeuesZahlfeld(seite, "EGleiche");
+    EOrte = NeuesZahlfeld(seite, "EOrte");
+    EGleicheArmeen = NeuesZahlfeld(seite, "EGleicheArmeen");
+    ETeams = NeuesZahlfeld(seite, "ETeams");
+    ETimesAgainstArmy = NeuesZahlfeld(seite, "ETimesAgainstArmy");
     Label5 = NeuesElement<QLabel>(seite, "Label5");
 
     RadioGroup2 = NeuesElement<QGroupBox>(seite, "RadioGroup2");
-    rbArmeebewertung = NeuesElement<QRadioButton>(RadioGroup2, "rbArmeebewertung");
+    rbArmeebewertung = NeuerKnopf<QRadioButton>(RadioGroup2, "rbArmeebewertung");
     rbZufaellig = NeuesElement<QRadioButton>(RadioGroup2, "rbZufaellig");
-    rbArmeebewertung->setChecked(true);
     auto* ersteRunde = new QVBoxLayout(RadioGroup2);
     ersteRunde->addWidget(rbArmeebewertung);
     ersteRunde->addWidget(rbZufaellig);
 
-    cbTeamTurnier = NeuesElement<QCheckBox>(seite, "cbTeamTurnier");
-    cbPaarungshilfe = NeuesElement<QCheckBox>(seite, "cbPaarungshilfe");
+    cbTeamTurnier = NeuerKnopf<QCheckBox>(seite, "cbTeamTurnier");
+    cbPaarungshilfe = NeuerKnopf<QCheckBox>(seite, "cbPaarungshilfe");
     lbRundenanzahl = NeuesElement<QLabel>(seite, "lbRundenanzahl");
-    ERundenAnzahl = new GanzzahlFeld(NeuesElement<QLineEdit>(seite, "ERundenAnzahl"), 5,
-                                     {1, HoechsteRundenAnzahl, true});
-    cbGruppen = NeuesElement<QCheckBox>(seite, "cbGruppen");
+    ERundenAnzahl = NeuesZahlfeld(seite, "ERundenAnzahl");
+    cbGruppen = NeuerKnopf<QCheckBox>(seite, "cbGruppen");
 
     auto* malGegenArmee = new QHBoxLayout;
     malGegenArmee->addWidget(cbGleicheArmeen);
@@ -205,35 +211,32 @@ QWidget* TDlgOptionen::OptionSeite() {
 
 QWidget* TDlgOptionen::PunkteSeite() {
     auto* seite = NeuesElement<QWidget>(this, "TabSheet2");
-    cbTunierpunkte = NeuesElement<QCheckBox>(seite, "cbTunierpunkte");
-    cbTunierpunkte->setChecked(true);
+    cbTunierpunkte = NeuerKnopf<QCheckBox>(seite, "cbTunierpunkte");
     // The round points always count; the box exists for "Config.dat" only.
     connect(cbTunierpunkte, &QCheckBox::toggled, this, [this](bool an) {
         if (!an)
             cbTunierpunkte->setChecked(true);
     });
-    cbArmeebewertung = NeuesElement<QCheckBox>(seite, "cbArmeebewertung");
-    cbArmeebewertung->setChecked(true);
+    cbArmeebewertung = NeuerKnopf<QCheckBox>(seite, "cbArmeebewertung");
     auto* art = new QWidget(seite);
-    rbKlassisch = NeuesElement<QRadioButton>(art, "rbKlassisch");
-    rbVergleichend = NeuesElement<QRadioButton>(art, "rbVergleichend");
-    rbKlassisch->setChecked(true);
+    rbKlassisch = NeuerKnopf<QRadioButton>(art, "rbKlassisch");
+    rbVergleichend = NeuerKnopf<QRadioButton>(art, "rbVergleichend");
     auto* artLayout = new QHBoxLayout(art);
     artLayout->setContentsMargins(20, 0, 0, 0);
     artLayout->addWidget(rbKlassisch);
     artLayout->addWidget(rbVergleichend);
     artLayout->addStretch();
-    cbBemalung = NeuesElement<QCheckBox>(seite, "cbBemalung");
-    cbQuiz = NeuesElement<QCheckBox>(seite, "cbQuiz");
-    cbFairplay = NeuesElement<QCheckBox>(seite, "cbFairplay");
-    cbSonstiges = NeuesElement<QCheckBox>(seite, "cbSonstiges");
-    cbSzenario = NeuesElement<QCheckBox>(seite, "cbSzenario");
-    EProzentTurnier = Eingabe(seite, "EProzentTurnier", "100");
-    EProzentArmee = Eingabe(seite, "EProzentArmee", "100");
-    EProzentBemalung = Eingabe(seite, "EProzentBemalung", "100");
-    EProzentQuiz = Eingabe(seite, "EProzentQuiz", "100");
-    EProzentFairplay = Eingabe(seite, "EProzentFairplay", "100");
-    EProzentSonstige = Eingabe(seite, "EProzentSonstige", "100");
+    cbBemalung = NeuerKnopf<QCheckBox>(seite, "cbBemalung");
+    cbQuiz = NeuerKnopf<QCheckBox>(seite, "cbQuiz");
+    cbFairplay = NeuerKnopf<QCheckBox>(seite, "cbFairplay");
+    cbSonstiges = NeuerKnopf<QCheckBox>(seite, "cbSonstiges");
+    cbSzenario = NeuerKnopf<QCheckBox>(seite, "cbSzenario");
+    EProzentTurnier = NeuesProzentfeld(seite, "EProzentTurnier");
+    EProzentArmee = NeuesProzentfeld(seite, "EProzentArmee");
+    EProzentBemalung = NeuesProzentfeld(seite, "EProzentBemalung");
+    EProzentQuiz = NeuesProzentfeld(seite, "EProzentQuiz");
+    EProzentFairplay = NeuesProzentfeld(seite, "EProzentFairplay");
+    EProzentSonstige = NeuesProzentfeld(seite, "EProzentSonstige");
 
     auto* raster = new QGridLayout(seite);
     raster->addWidget(cbTunierpunkte, 0, 0);
@@ -259,10 +262,10 @@ QWidget* TDlgOptionen::PunkteSeite() {
 
 QWidget* TDlgOptionen::ErgebnisSeite() {
     auto* seite = NeuesElement<QWidget>(this, "tbErgebniseingabe");
-    bSiegpunktmatrix = NeuesElement<QCheckBox>(seite, "bSiegpunktmatrix");
-    cbFairplayProSpiel = NeuesElement<QCheckBox>(seite, "cbFairplayProSpiel");
-    cbSzenarioEingabe = NeuesElement<QCheckBox>(seite, "cbSzenarioEingabe");
-    cbDruckMitSpielernummer = NeuesElement<QCheckBox>(seite, "cbDruckMitSpielernummer");
+    bSiegpunktmatrix = NeuerKnopf<QCheckBox>(seite, "bSiegpunktmatrix");
+    cbFairplayProSpiel = NeuerKnopf<QCheckBox>(seite, "cbFairplayProSpiel");
+    cbSzenarioEingabe = NeuerKnopf<QCheckBox>(seite, "cbSzenarioEingabe");
+    cbDruckMitSpielernummer = NeuerKnopf<QCheckBox>(seite, "cbDruckMitSpielernummer");
     auto* layout = new QVBoxLayout(seite);
     for (QCheckBox* box :
          {bSiegpunktmatrix, cbFairplayProSpiel, cbSzenarioEingabe, cbDruckMitSpielernummer})
@@ -363,54 +366,34 @@ void TDlgOptionen::FormShow() {
     TexteUebersetzen();
 
     for (const auto& spieler : Spielerliste) {
-        ErgaenzeWert(OrteBeruecksichtigt, OrteNeutral, TrimText(spieler->Herkunft));
-        ErgaenzeWert(TeamsBeruecksichtigt, TeamsNeutral, TrimText(spieler->Team));
-        ErgaenzeWert(ArmeenBeruecksichtigt, ArmeenNeutral, TrimText(spieler->Armee));
+        const std::string werte[ConfigListenAnzahl] = {
+            TrimText(spieler->Herkunft), TrimText(spieler->Team), TrimText(spieler->Armee)};
+        for (int l = 0; l < ConfigListenAnzahl; ++l) {
+            const TWerteListe& liste = WerteListe(static_cast<ConfigListe>(l));
+            ErgaenzeWert(*liste.Beruecksichtigt, *liste.Neutral, werte[l]);
+        }
     }
-    const struct {
-        std::vector<std::string>& beruecksichtigt;
-        std::vector<std::string>& neutral;
-        NeutralSeite* seite;
-    } seiten[] = {{OrteBeruecksichtigt, OrteNeutral, tbOrte},
-                  {TeamsBeruecksichtigt, TeamsNeutral, tbTeams},
-                  {ArmeenBeruecksichtigt, ArmeenNeutral, TabSheet3}};
-    for (const auto& s : seiten) {
-        SortiereListe(s.beruecksichtigt);
-        SortiereListe(s.neutral);
-        s.seite->Fuellen(s.beruecksichtigt, s.neutral);
+    for (int l = 0; l < ConfigListenAnzahl; ++l) {
+        const TWerteListe& liste = WerteListe(static_cast<ConfigListe>(l));
+        SortiereListe(*liste.Beruecksichtigt);
+        SortiereListe(*liste.Neutral);
+        Seite(static_cast<ConfigListe>(l))->Fuellen(*liste.Beruecksichtigt, *liste.Neutral);
     }
 
-    GanzzahlFeld* toleranzen[] = {EArmeen, EGleiche, EOrte, EGleicheArmeen, ETeams};
-    for (int i = 0; i < 5; ++i)
-        toleranzen[i]->Setzen(Toleranzen[i]);
-    ETimesAgainstArmy->Setzen(MalGegenSelbeArmee);
-    cbArmeen->setChecked(GleicheArmeenBeachten);
-    cbGleiche->setChecked(KeinePaarungenMehrfach);
-    cbOrte->setChecked(GleicheOrteBeachten);
-    cbGleicheArmeen->setChecked(NurNMalGegenArmee);
-    cbArmeebewertung->setChecked(ArmeebewertungKlassisch || ArmeebewertungVergleichend);
-    cbSzenario->setChecked(SzenarioWerten);
-    cbTeamTurnier->setChecked(Teamturnier);
-    (ArmeebewertungVergleichend ? rbVergleichend : rbKlassisch)->setChecked(true);
-    (ErsteRundeNachArmeebewertung ? rbArmeebewertung : rbZufaellig)->setChecked(true);
-    cbBemalung->setChecked(BemalungWerten);
-    cbQuiz->setChecked(QuizWerten);
-    cbFairplay->setChecked(FairplayWerten);
-    cbSonstiges->setChecked(SonstigesWerten);
-    cbTeams->setChecked(GleicheTeamsBeachten);
-    cbPaarungshilfe->setChecked(PaarungshilfeAnzeigen);
-    cbGruppen->setChecked(GruppenBeachten);
-    EProzentTurnier->setText(FloatToText(FaktorTurnier * 100));
-    EProzentArmee->setText(FloatToText(FaktorArmee * 100));
-    EProzentBemalung->setText(FloatToText(FaktorBemalung * 100));
-    EProzentQuiz->setText(FloatToText(FaktorQuiz * 100));
-    EProzentFairplay->setText(FloatToText(FaktorFairplay * 100));
-    EProzentSonstige->setText(FloatToText(FaktorSonstige * 100));
-    ERundenAnzahl->Setzen(RundenAnzahl);
-    bSiegpunktmatrix->setChecked(SiegpunktmatrixBenutzen);
-    cbFairplayProSpiel->setChecked(FairplayProSpiel);
-    cbSzenarioEingabe->setChecked(SzenarioEingabe);
-    cbDruckMitSpielernummer->setChecked(DruckMitSpielernummer);
+    for (const TOption& option : Optionen()) {
+        if (option.Schalter && option.Partner)
+            // Of two radio buttons declared one after the other, the second decides when both
+            // options are on; when neither is, the first button ends up checked.
+            Knopf(*option.Schalter ? option.Steuer : option.Partner)->setChecked(true);
+        else if (option.Schalter)
+            Knopf(option.Steuer)->setChecked(*option.Schalter);
+        else if (option.Zahl)
+            Zahlfeld(option.Steuer)->Setzen(*option.Zahl);
+        else if (option.Faktor)
+            Prozentfeld(option.Steuer)->setText(FloatToText(*option.Faktor * 100));
+        else if (const auto an = BedingungErfuellt(option.Steuer))
+            Knopf(option.Steuer)->setChecked(*an);
+    }
 }
 
 void TDlgOptionen::OKClick() {
@@ -420,64 +403,51 @@ void TDlgOptionen::OKClick() {
 }
 
 void TDlgOptionen::OKAnwenden() {
-    GleicheArmeenBeachten = cbArmeen->isChecked();
-    KeinePaarungenMehrfach = cbGleiche->isChecked();
-    GleicheOrteBeachten = cbOrte->isChecked();
-    NurNMalGegenArmee = cbGleicheArmeen->isChecked();
-    ArmeebewertungKlassisch = cbArmeebewertung->isChecked() && rbKlassisch->isChecked();
-    ArmeebewertungVergleichend = cbArmeebewertung->isChecked() && rbVergleichend->isChecked();
-    BemalungWerten = cbBemalung->isChecked();
-    GruppenBeachten = cbGruppen->isChecked();
-    QuizWerten = cbQuiz->isChecked();
-    FairplayWerten = cbFairplay->isChecked();
-    SonstigesWerten = cbSonstiges->isChecked();
-    GleicheTeamsBeachten = cbTeams->isChecked();
-    ErsteRundeNachArmeebewertung = rbArmeebewertung->isChecked();
-    SzenarioWerten = cbSzenario->isChecked();
-    PaarungshilfeAnzeigen = cbPaarungshilfe->isChecked();
-    Teamturnier = cbTeamTurnier->isChecked();
-
     // Both lists of a page become what its two boxes show, so that a value moved back from the
     // neutral box stops being neutral.
-    ListenSetzen(OrteBeruecksichtigt, OrteNeutral, tbOrte);
-    ListenSetzen(TeamsBeruecksichtigt, TeamsNeutral, tbTeams);
-    ListenSetzen(ArmeenBeruecksichtigt, ArmeenNeutral, TabSheet3);
+    for (int l = 0; l < ConfigListenAnzahl; ++l) {
+        const TWerteListe& liste = WerteListe(static_cast<ConfigListe>(l));
+        *liste.Neutral = OhneDoppelte(Seite(static_cast<ConfigListe>(l))->Rechts());
+        *liste.Beruecksichtigt =
+            OhneDoppelte(Seite(static_cast<ConfigListe>(l))->Links(), *liste.Neutral);
+    }
 
-    MalGegenSelbeArmee = ETimesAgainstArmy->LetzterWert();
-    const GanzzahlFeld* toleranzen[] = {EArmeen, EGleiche, EOrte, EGleicheArmeen, ETeams};
-    for (int i = 0; i < 5; ++i)
-        Toleranzen[i] = toleranzen[i]->LetzterWert();
-
-    FaktorTurnier = Prozent(EProzentTurnier);
-    FaktorFairplay = Prozent(EProzentFairplay);
-    FaktorQuiz = Prozent(EProzentQuiz);
-    FaktorBemalung = Prozent(EProzentBemalung);
-    FaktorSonstige = Prozent(EProzentSonstige);
-    FaktorArmee = Prozent(EProzentArmee);
-
-    // A number of rounds outside the range (possible only from a loaded file) is not taken.
-    const int runden = ERundenAnzahl->LetzterWert();
-    if (runden >= 1 && runden <= HoechsteRundenAnzahl)
-        RundenAnzahl = Teamturnier ? std::min(runden, TeamRunden) : runden;
+    // In declaration order: a weight that is not a number ends OK there.
+    bool matrixGeaendert = false, optionenGeaendert = false;
+    for (const TOption& option : Optionen()) {
+        if (option.Schalter) {
+            const bool an = Knopf(option.Steuer)->isChecked() &&
+                            (!option.Bedingung || Knopf(option.Bedingung)->isChecked());
+            if (an != *option.Schalter) {
+                matrixGeaendert |= option.Meldung == OptionMeldung::Matrix;
+                optionenGeaendert |= option.Meldung == OptionMeldung::Optionen;
+            }
+            *option.Schalter = an;
+        } else if (option.Zahl) {
+            // A number outside the range (possible only from a loaded file) is not taken.
+            const int wert = Zahlfeld(option.Steuer)->LetzterWert();
+            if (wert >= option.Von && wert <= option.Bis)
+                *option.Zahl = wert;
+        } else if (option.Faktor) {
+            *option.Faktor = TextToFloat(Prozentfeld(option.Steuer)->text()) / 100.0;
+        }
+    }
+    if (Teamturnier)
+        RundenAnzahl = std::min(RundenAnzahl, TeamRunden);
 
     // The result server's clients receive what changed with their next fetch.
-    if (bSiegpunktmatrix->isChecked() != SiegpunktmatrixBenutzen)
+    if (matrixGeaendert)
         ClientsNeedMatrix();
-    if (cbFairplayProSpiel->isChecked() != FairplayProSpiel ||
-        cbSzenarioEingabe->isChecked() != SzenarioEingabe)
+    if (optionenGeaendert)
         ClientsNeedOptions();
-
-    SiegpunktmatrixBenutzen = bSiegpunktmatrix->isChecked();
-    FairplayProSpiel = cbFairplayProSpiel->isChecked();
-    SzenarioEingabe = cbSzenarioEingabe->isChecked();
-    DruckMitSpielernummer = cbDruckMitSpielernummer->isChecked();
 }
 
 void TDlgOptionen::StandardLaden() {
     ConfigAdapter adapter(*this);
     LeseConfigDatei(ConfigDateiPfad(), adapter);
-    cbFairplayProSpiel->setChecked(true);
-    cbSzenarioEingabe->setChecked(true);
+    for (const TOption& option : Optionen())
+        if (option.BeimLadenAn)
+            Knopf(option.Steuer)->setChecked(true);
 }
 
 void TDlgOptionen::StandardLaden1Click() {
@@ -488,67 +458,18 @@ void TDlgOptionen::AlsStandardSpeichern1Click() {
     Guarded([this] { SchreibeConfigDatei(ConfigDateiPfad(), ConfigAdapter(*this)); });
 }
 
-QAbstractButton* TDlgOptionen::Schalter(ConfigFeld feld) const {
-    switch (feld) {
-    case ConfigFeld::Armeen:
-        return cbArmeen;
-    case ConfigFeld::Gleiche:
-        return cbGleiche;
-    case ConfigFeld::Orte:
-        return cbOrte;
-    case ConfigFeld::GleicheArmeen:
-        return cbGleicheArmeen;
-    case ConfigFeld::Teams:
-        return cbTeams;
-    case ConfigFeld::Tunierpunkte:
-        return cbTunierpunkte;
-    case ConfigFeld::Armeebewertung:
-        return cbArmeebewertung;
-    case ConfigFeld::Klassisch:
-        return rbKlassisch;
-    case ConfigFeld::Vergleichend:
-        return rbVergleichend;
-    case ConfigFeld::Bemalung:
-        return cbBemalung;
-    case ConfigFeld::Quiz:
-        return cbQuiz;
-    case ConfigFeld::Fairplay:
-        return cbFairplay;
-    case ConfigFeld::Sonstiges:
-        return cbSonstiges;
-    case ConfigFeld::Szenario:
-        return cbSzenario;
-    default:
-        return nullptr;
-    }
+QAbstractButton* TDlgOptionen::Knopf(const char* steuer) const {
+    return findChild<QAbstractButton*>(steuer);
 }
 
-GanzzahlFeld* TDlgOptionen::Zahlfeld(ConfigFeld feld) const {
-    switch (feld) {
-    case ConfigFeld::ArmeenToleranz:
-        return EArmeen;
-    case ConfigFeld::GleicheToleranz:
-        return EGleiche;
-    case ConfigFeld::OrteToleranz:
-        return EOrte;
-    case ConfigFeld::MalGegenArmee:
-        return ETimesAgainstArmy;
-    case ConfigFeld::GleicheArmeenToleranz:
-        return EGleicheArmeen;
-    case ConfigFeld::TeamsToleranz:
-        return ETeams;
-    default:
-        return nullptr;
-    }
+GanzzahlFeld* TDlgOptionen::Zahlfeld(const char* steuer) const {
+    return findChild<QLineEdit*>(steuer)->findChild<GanzzahlFeld*>();
+}
+
+QLineEdit* TDlgOptionen::Prozentfeld(const char* steuer) const {
+    return findChild<QLineEdit*>(steuer);
 }
 
 NeutralSeite* TDlgOptionen::Seite(ConfigListe liste) const {
-    switch (liste) {
-    case ConfigListe::Orte:
-        return tbOrte;
-    case ConfigListe::Teams:
-        return tbTeams;
-    default:
-        return TabSheet3;
-    }
+    return findChild<NeutralSeite*>(WerteListe(liste).Seite);
 }

@@ -20,7 +20,6 @@ class QMenuBar;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
-enum class ConfigFeld;
 enum class ConfigListe;
 
 class TDlgOptionen : public TFormDialog {
@@ -56,8 +55,10 @@ private:
     void StandardLaden();
     void OKClick();
 
-    QAbstractButton* Schalter(ConfigFeld feld) const;
-    GanzzahlFeld* Zahlfeld(ConfigFeld feld) const;
+    // The controls by the names their options declare.
+    QAbstractButton* Knopf(const char* steuer) const;
+    GanzzahlFeld* Zahlfeld(const char* steuer) const;
+    QLineEdit* Prozentfeld(const char* steuer) const;
     NeutralSeite* Seite(ConfigListe liste) const;
 
     QMenuBar* Paarungsmenue = nullptr;

@@ -1,5 +1,6 @@
 #include "dialogs/NeutralSeite.h"
 
+#include "core/Optionen.h"
 #include "dialogs/Textvergleich.h"
 #include "platform/qt/QtText.h"
 
@@ -30,7 +31,8 @@ void Verschieben(QListWidget* von, QListWidget* nach) {
 
 } // namespace
 
-NeutralSeite::NeutralSeite(const NeutralSeitenNamen& namen, QWidget* parent) : QWidget(parent) {
+NeutralSeite::NeutralSeite(const TWerteListe& namen, QWidget* parent) : QWidget(parent) {
+    setObjectName(namen.Seite);
     lbLinks_ = new QLabel(this);
     lbRechts_ = new QLabel(this);
     links_ = new QListWidget(this);

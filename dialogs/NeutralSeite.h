@@ -12,17 +12,13 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 
-struct NeutralSeitenNamen {
-    const char* Links;  // list box of the considered values
-    const char* Rechts; // list box of the neutral values
-    const char* NachRechts;
-    const char* NachLinks;
-};
+struct TWerteListe;
 
 class NeutralSeite : public QWidget {
     Q_OBJECT
 public:
-    NeutralSeite(const NeutralSeitenNamen& namen, QWidget* parent);
+    // Its controls are named as the list declares.
+    NeutralSeite(const TWerteListe& namen, QWidget* parent);
 
     void TexteSetzen(const QString& beruecksichtigt, const QString& neutral);
     void Fuellen(const std::vector<std::string>& links, const std::vector<std::string>& rechts);

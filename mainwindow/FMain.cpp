@@ -279,27 +279,18 @@ void TMain::FormCreate() {
     Paarungsliste.clear();
     Teamliste.clear();
     Teampaarungsliste.clear();
-    for (auto* liste : {&OrteBeruecksichtigt, &OrteNeutral, &TeamsBeruecksichtigt, &TeamsNeutral,
-                        &ArmeenBeruecksichtigt, &ArmeenNeutral})
-        liste->clear();
     cbSpieltag->setCurrentIndex(0);
-    ArmeebewertungKlassisch = true;
-    ErsteRundeNachArmeebewertung = true;
     InitTische();
     T3TurnierID = "0";
     Turniername = "";
     ZeigeTurniername();
+    // Every option to its built-in value; the options dialog, created later, applies its own.
     InitTurnier();
     SeedRandomFromClock();
     SortierSpalte = 2;
-    Teamturnier = false;
     ZeigeSeite(tbTeampaarungen, false);
-    FaktorTurnier = FaktorArmee = FaktorBemalung = FaktorQuiz = FaktorFairplay = FaktorSonstige =
-        1.0;
     InitSiegpunktmatrix();
     ZeigeSeite(tsPaarungshilfe, PaarungshilfeAnzeigen);
-    RundenAnzahl = 5;
-    FairplayProSpiel = SzenarioEingabe = DruckMitSpielernummer = true;
 }
 
 void TMain::FormShow() {

@@ -2,8 +2,8 @@
 
 #include "archive/Spielerarchiv.h"
 #include "core/Data.h"
-#include "core/PaarungsEngine.h"
 #include "core/Paarungen.h"
+#include "core/PaarungsEngine.h"
 #include "core/Siegpunktmatrix.h"
 #include "core/Teampunkte.h"
 #include "core/Teamturnier.h"
@@ -20,26 +20,11 @@ void ResetCoreState() {
     RegistriereDatenTexte();
 
     Spielerliste.clear();
-    ArmeebewertungKlassisch = true;
-    ArmeebewertungVergleichend = false;
-    ErsteRundeNachArmeebewertung = true;
     T3TurnierID = "0";
     Turniername = "";
     Dateiname.clear();
-    InitTurnier();
+    InitTurnier(); // every option to its built-in value
     SeedRandom(12345);
-    Teamturnier = false;
-    PaarungshilfeAnzeigen = false;
-    BemalungWerten = QuizWerten = FairplayWerten = SonstigesWerten = SzenarioWerten = false;
-    FaktorTurnier = FaktorArmee = FaktorBemalung = FaktorQuiz = FaktorFairplay = FaktorSonstige =
-        1.0;
-    RundenAnzahl = 5;
-    FairplayProSpiel = true;
-    SzenarioEingabe = true;
-    DruckMitSpielernummer = true;
-    for (auto* list : {&OrteBeruecksichtigt, &TeamsBeruecksichtigt, &ArmeenBeruecksichtigt,
-                       &OrteNeutral, &TeamsNeutral, &ArmeenNeutral})
-        list->clear();
 
     Ortswertung.clear();
     Teamwertung.clear();
@@ -47,7 +32,6 @@ void ResetCoreState() {
     Paarungsliste.clear();
     InitTische();
     InitSiegpunktmatrix();
-    SiegpunktmatrixBenutzen = false;
     SortierSpalte = 2;
     Teamliste.clear();
     Teampaarungsliste.clear();
