@@ -133,6 +133,11 @@ void BerechneWertung(int runden, bool quiz, bool fairplay, bool klassisch, bool 
                      szenario);
 }
 
+void BerechneWertungMitOptionen(int runden) {
+    BerechneWertung(runden, QuizWerten, FairplayWerten, ArmeebewertungKlassisch,
+                    ArmeebewertungVergleichend, BemalungWerten, SonstigesWerten, SzenarioWerten);
+}
+
 void SetzeZufallswerte() {
     for (auto& s : Spielerliste) {
         const int v = Zufallszahl();

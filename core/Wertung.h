@@ -14,6 +14,8 @@ extern int SortierSpalte;
 // SonstigesWerten and SzenarioWerten.
 void BerechneWertung(int runden, bool quiz, bool fairplay, bool klassisch, bool vergleichend,
                      bool bemalung, bool sonstiges, bool szenario);
+// BerechneWertung with the option flags in force.
+void BerechneWertungMitOptionen(int runden);
 
 // Random totals 0..9999 for every player, to seed a randomly paired first round.
 void SetzeZufallswerte();

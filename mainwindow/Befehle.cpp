@@ -49,6 +49,10 @@ void TMain::VerbindeBefehle() {
     Menue(this, Paarenkonfigurieren1, &TMain::Paarenkonfigurieren1Click);
     Menue(this, Info1, &TMain::Info1Click);
     Menue(this, Hilfe2, &TMain::Hilfe2Click);
+    Menue(this, Spieltag1, &TMain::Spieltag1Click);
+    Menue(this, abelle1, &TMain::abelle1Click);
+    Menue(this, HtmlExport1, &TMain::HtmlExport1Click);
+    Menue(this, ErgebnisseExportieren1, &TMain::ErgebnisseExportieren1Click);
 
     connect(cbSpieltag, &QComboBox::activated, this,
             [this] { Guarded([this] { cbSpieltagChange(); }); });

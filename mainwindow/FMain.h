@@ -2,6 +2,7 @@
 // The main window: round selector, the three large buttons, the tool bar, the menus and the five
 // list views of the tournament. Its creation builds the text table and the tournament state.
 #include <QMainWindow>
+#include <filesystem>
 #include <functional>
 
 class QAction;
@@ -62,6 +63,16 @@ public:
     void Paarenkonfigurieren1Click();
     void Info1Click();
     void Hilfe2Click();
+    void Spieltag1Click();
+    void abelle1Click();
+    void HtmlExport1Click();
+    void ErgebnisseExportieren1Click();
+
+    // Exports of the round chosen in the round selector (BefehleExport.cpp). Failures are raised.
+    void SpieltagAlsTextSpeichern();
+    void TabelleAlsTextSpeichern();
+    void TabelleAlsHtmlSpeichern();
+    void T3ExportSpeichern(const std::filesystem::path& datei);
 
     // Saves to Dateiname, asking for a name first when it has none. Failures are raised.
     void TurnierSpeichern();
@@ -149,6 +160,11 @@ public:
     TDateiDialog* SDErgebnis;
     TDateiDialog* ODImport;
     TDateiDialog* SDExport;
+
+    // The file names last chosen by the three text and HTML exports, for the run only.
+    std::filesystem::path TextDateiSpieltag;
+    std::filesystem::path TextDateiTabelle;
+    std::filesystem::path HtmlDatei;
 
 protected:
     void showEvent(QShowEvent* event) override;

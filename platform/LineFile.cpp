@@ -162,3 +162,11 @@ void WriteFileAtomically(const std::filesystem::path& file, const std::string& b
         Fail(file, "Fehler beim Schreiben der Datei");
     }
 }
+
+void WriteLinesAtomically(const std::filesystem::path& file,
+                          const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const auto& line : lines)
+        bytes += line + "\r\n";
+    WriteFileAtomically(file, bytes);
+}

@@ -44,6 +44,8 @@ void WriteAllLines(const std::filesystem::path& file, const std::vector<std::str
 // Writes bytes to a temporary file beside the target and renames it over the target only after
 // everything was written and flushed; on any failure the target stays as it was.
 void WriteFileAtomically(const std::filesystem::path& file, const std::string& bytes);
+// The lines, each ended by CR LF, written as WriteFileAtomically does.
+void WriteLinesAtomically(const std::filesystem::path& file, const std::vector<std::string>& lines);
 
 // The whole file as bytes.
 std::string ReadFileBytes(const std::filesystem::path& file);

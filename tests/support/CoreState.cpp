@@ -10,6 +10,7 @@
 #include "core/Tische.h"
 #include "core/Wertung.h"
 #include "platform/Random.h"
+#include "platform/Uhr.h"
 #include "server/ClientListe.h"
 #include "translation/Translate.h"
 
@@ -25,6 +26,7 @@ void ResetCoreState() {
     Dateiname.clear();
     InitTurnier(); // every option to its built-in value
     SeedRandom(12345);
+    SetzeHeute(std::nullopt);
 
     Ortswertung.clear();
     Teamwertung.clear();
