@@ -1,9 +1,10 @@
 #pragma once
 // The ground of one window test: the process-wide state reset, messages recorded and file
-// dialogs scripted; the state is reset again at the end. A question or file dialog the test
-// did not answer fails the test.
+// dialogs and report previews scripted; the state is reset again at the end. A question or file
+// dialog the test did not answer fails the test.
 #include "CoreState.h"
 #include "FakeFileDialogs.h"
+#include "FakeVorschauen.h"
 #include "RecordingMessages.h"
 
 #include <QTest>
@@ -16,4 +17,5 @@ struct Testumgebung : FrischerZustand {
 
     RecordingMessages messages;
     FakeFileDialogs dialogs;
+    FakeVorschauen vorschauen;
 };
