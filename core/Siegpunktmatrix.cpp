@@ -1,5 +1,7 @@
 #include "core/Siegpunktmatrix.h"
 
+#include "platform/Convert.h"
+
 #include <algorithm>
 #include <climits>
 
@@ -15,6 +17,29 @@ void InitSiegpunktmatrix() {
     Siegpunktmatrix.clear();
     for (const TSiegIntervall& zeile : standard)
         Siegpunktmatrix.push_back(std::make_unique<TSiegIntervall>(zeile));
+}
+
+namespace {
+
+int ImIntBereich(long long wert) {
+    return static_cast<int>(std::clamp<long long>(wert, INT_MIN, INT_MAX));
+}
+
+} // namespace
+
+void SetzeSiegpunktmatrix(const std::vector<TMatrixZeile>& zeilen) {
+    TObjectList<TSiegIntervall> neu;
+    for (const TMatrixZeile& zeile : zeilen) {
+        auto intervall = std::make_unique<TSiegIntervall>();
+        intervall->Von = StrToInt(zeile.Von);
+        intervall->Sieger = StrToInt(zeile.Sieger);
+        intervall->Verlierer = StrToInt(zeile.Verlierer);
+        neu.push_back(std::move(intervall));
+    }
+    for (size_t k = 0; k < neu.size(); ++k)
+        neu[k]->Bis = k + 1 < neu.size() ? ImIntBereich(static_cast<long long>(neu[k + 1]->Von) - 1)
+                                         : ImIntBereich(static_cast<long long>(neu[k]->Von) * 10);
+    Siegpunktmatrix = std::move(neu);
 }
 
 int SiegpunktDifferenz(int a, int b) {

@@ -3,6 +3,9 @@
 // points of winner and loser, when the matrix is in use.
 #include "core/Data.h"
 
+#include <string>
+#include <vector>
+
 // One row: a range of the difference and the points of both sides.
 class TSiegIntervall {
 public:
@@ -17,6 +20,21 @@ extern bool SiegpunktmatrixBenutzen;
 
 // Replaces the rows with the nine default rows.
 void InitSiegpunktmatrix();
+
+// The editor takes at most this many rows, one grid line each; a larger count is ignored like a
+// text that is no number.
+constexpr int HoechsteMatrixZeilen = 1000;
+
+// One line of the editor as typed (Windows-1252): lower bound, winner's and loser's points.
+struct TMatrixZeile {
+    std::string Von, Sieger, Verlierer;
+};
+
+// Replaces the rows with the lines, in their order, unsorted: each Bis is one below the next
+// line's Von, the last line's Bis ten times its Von (both held within int). Every cell is converted
+// before anything changes, so a cell that is no integer raises EConvertError and leaves the matrix
+// whole.
+void SetzeSiegpunktmatrix(const std::vector<TMatrixZeile>& zeilen);
 
 // The points of the last row in list order whose Von is at most the difference; 0 and 0 when no
 // row reaches it (also for an empty matrix). Callers pass the non-negative difference and give

@@ -156,21 +156,27 @@ void TauscheTische(TObjectList<TPaarung>& paarungen) {
     }
 }
 
-void PruefeTischverteilung(TObjectList<TPaarung>& paarungen, int abschnitt) {
+std::string TischverteilungWarnung(TObjectList<TPaarung>& paarungen, int abschnitt) {
     if (!TischeZufaellig)
-        return;
+        return {};
     int anzahl = ZaehleTischwiederholungen(paarungen);
     if (TischgruppenBeruecksichtigen)
         anzahl += ZaehleGruppenverstoesse(paarungen);
     if (anzahl == 0)
-        return;
+        return {};
     TauscheTische(paarungen);
     const int wiederholungen = ZaehleTischwiederholungen(paarungen);
     const int gruppen = TischgruppenBeruecksichtigen ? ZaehleGruppenverstoesse(paarungen) : 0;
     if (wiederholungen + gruppen == 0)
-        return;
+        return {};
     std::string text = IntToStr(wiederholungen) + GetTranslation(abschnitt, 5);
     if (TischgruppenBeruecksichtigen)
         text += "\r\n" + IntToStr(gruppen) + GetTranslation(abschnitt, 6);
-    Messages().ShowMessage(GetTranslation(7, 8), text);
+    return text;
+}
+
+void PruefeTischverteilung(TObjectList<TPaarung>& paarungen, int abschnitt) {
+    const std::string warnung = TischverteilungWarnung(paarungen, abschnitt);
+    if (!warnung.empty())
+        Messages().ShowMessage(GetTranslation(7, 8), warnung);
 }

@@ -68,6 +68,9 @@ int ZaehleTischwiederholungen(const TObjectList<TPaarung>& paarungen);
 int ZaehleGruppenverstoesse(const TObjectList<TPaarung>& paarungen);
 // One repair pass swapping tables between pairings that are not fixed.
 void TauscheTische(TObjectList<TPaarung>& paarungen);
-// After a random assignment: repairs what it can and warns with the counts that remain, using
-// texts 5 and 6 of the given text section (7 or 18). The assignment stays in any case.
+// After a random assignment: repairs what it can and returns the warning with the counts that
+// remain, using texts 5 and 6 of the given text section (7 or 18); empty when nothing remains or
+// the tables are not drawn at random. The assignment stays in any case.
+std::string TischverteilungWarnung(TObjectList<TPaarung>& paarungen, int abschnitt);
+// The same, showing the warning.
 void PruefeTischverteilung(TObjectList<TPaarung>& paarungen, int abschnitt);

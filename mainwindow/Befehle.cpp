@@ -53,6 +53,8 @@ void TMain::VerbindeBefehle() {
     Menue(this, abelle1, &TMain::abelle1Click);
     Menue(this, HtmlExport1, &TMain::HtmlExport1Click);
     Menue(this, ErgebnisseExportieren1, &TMain::ErgebnisseExportieren1Click);
+    Menue(this, TischeVerwalten1, &TMain::TischeVerwalten1Click);
+    Menue(this, Siegpunktmatrix1, &TMain::Siegpunktmatrix1Click);
 
     connect(cbSpieltag, &QComboBox::activated, this,
             [this] { Guarded([this] { cbSpieltagChange(); }); });

@@ -67,6 +67,8 @@ public:
     void abelle1Click();
     void HtmlExport1Click();
     void ErgebnisseExportieren1Click();
+    void TischeVerwalten1Click();
+    void Siegpunktmatrix1Click();
 
     // Exports of the round chosen in the round selector (BefehleExport.cpp). Failures are raised.
     void SpieltagAlsTextSpeichern();

@@ -4,6 +4,8 @@
 #include "dialogs/DNeuerSpieler.h"
 #include "dialogs/DOptionen.h"
 #include "dialogs/DPaaren.h"
+#include "dialogs/DSiegpunktmatrix.h"
+#include "dialogs/DTischverwaltung.h"
 #include "mainwindow/FMain.h"
 #include "platform/Guarded.h"
 #include "server/qt/DlgServer.h"
@@ -50,6 +52,8 @@ void ErzeugeFenster() {
     Erzeuge(DlgNeuerSpiel);
     Erzeuge(DlgPaaren);
     Erzeuge(DlgErgebnisse);
+    Erzeuge(dlgTischverwaltung);
+    Erzeuge(DlgSiegpunktmatrix);
 }
 
 void ZerstoereFenster() {

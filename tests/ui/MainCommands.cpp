@@ -221,8 +221,9 @@ private slots:
         ProgramWindows windows;
         TMain& main = windows.Start();
         Dateiname = PathText(windows.folder / "turnier.dat");
-        static const char* const namen[] = {"Arm",  "Berg", "Cord", "Dahl", "Eck",  "Fink",
-                                            "Gans", "Hahn", "Igel", "Jung", "Kurz", "Lang"};
+        static const char* const namen[] = {"Arm",  "Berg", "Cord", "Dahl", "Eck",
+                                            "Fink", "Gans", "Hahn", "Igel", "Jung",
+                                            "Kurz", "Lang", "Mohn", "Nagel"};
         int spieler = 0;
         // One player more than the standings show; a command that refreshes shows him. Every
         // dialog the command shows is cancelled.
@@ -242,12 +243,14 @@ private slots:
         QVERIFY(zeigtNeuenSpieler([&] { main.bErgebnis->click(); }));
         QVERIFY(zeigtNeuenSpieler([&] { main.Paarenkonfigurieren1->trigger(); }));
         QVERIFY(zeigtNeuenSpieler([&] { main.NeuenSpielereingeben1->trigger(); }));
+        QVERIFY(zeigtNeuenSpieler([&] { main.TischeVerwalten1->trigger(); }));
 
         QVERIFY(!zeigtNeuenSpieler([&] { main.Neu1->trigger(); }));
         QVERIFY(!zeigtNeuenSpieler([&] { main.Speichern1->trigger(); }));
         windows.dialogs.AnswerNext({});
         QVERIFY(!zeigtNeuenSpieler([&] { main.SpeichernUnter1->trigger(); }));
         QVERIFY(!zeigtNeuenSpieler([&] { main.ServerVerwalten1->trigger(); }));
+        QVERIFY(!zeigtNeuenSpieler([&] { main.Siegpunktmatrix1->trigger(); }));
         QVERIFY(!zeigtNeuenSpieler([&] { main.Info1->trigger(); }));
         windows.dialogs.AnswerNext({});
         QVERIFY(!zeigtNeuenSpieler([&] { main.Laden->trigger(); }));

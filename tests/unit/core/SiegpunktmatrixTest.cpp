@@ -1,10 +1,12 @@
 #include "core/Siegpunktmatrix.h"
 
 #include "CoreState.h"
+#include "platform/Errors.h"
 
 #include <climits>
 #include <gtest/gtest.h>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -46,4 +48,55 @@ TEST(Siegpunktmatrix, DifferenceOfExtremeVictoryPointsDoesNotOverflow) {
     EXPECT_EQ(SiegpunktDifferenz(INT_MAX, INT_MIN), INT_MAX);
     EXPECT_EQ(SiegpunktDifferenz(0, INT_MIN), INT_MAX);
     EXPECT_EQ(SiegpunktDifferenz(INT_MAX, -1), INT_MAX);
+}
+
+namespace {
+
+// The matrix as rows of Von, Bis, Sieger, Verlierer.
+std::vector<std::vector<int>> Zeilen() {
+    std::vector<std::vector<int>> z;
+    for (const auto& r : Siegpunktmatrix)
+        z.push_back({r->Von, r->Bis, r->Sieger, r->Verlierer});
+    return z;
+}
+
+} // namespace
+
+TEST(Siegpunktmatrix, EditorLinesDeriveTheUpperBounds) {
+    ResetCoreState();
+    std::vector<TMatrixZeile> standard;
+    for (const auto& r : Siegpunktmatrix)
+        standard.push_back(
+            {std::to_string(r->Von), std::to_string(r->Sieger), std::to_string(r->Verlierer)});
+    auto erwartet = Zeilen();
+    erwartet.back()[1] = 17000; // every other upper bound already follows the rule
+    SetzeSiegpunktmatrix(standard);
+    EXPECT_EQ(Zeilen(), erwartet);
+
+    const struct {
+        std::vector<TMatrixZeile> zeilen;
+        std::vector<std::vector<int>> erwartet;
+    } faelle[] = {
+        {{{"0", "8", "8"}}, {{0, 0, 8, 8}}},
+        {{}, {}},
+        // Unsorted lines are taken as they stand; bounds stay within int.
+        {{{" 500", "+10", "6"}, {"250", "9", "7"}}, {{500, 249, 10, 6}, {250, 2500, 9, 7}}},
+        {{{"-2147483648", "1", "1"}, {"-2147483648", "2", "2"}, {"300000000", "3", "3"}},
+         {{INT_MIN, INT_MIN, 1, 1}, {INT_MIN, 299999999, 2, 2}, {300000000, INT_MAX, 3, 3}}},
+    };
+    for (const auto& f : faelle) {
+        SetzeSiegpunktmatrix(f.zeilen);
+        EXPECT_EQ(Zeilen(), f.erwartet) << f.zeilen.size();
+    }
+}
+
+TEST(Siegpunktmatrix, ACellThatIsNoIntegerLeavesTheMatrixWhole) {
+    ResetCoreState();
+    const auto vorher = Zeilen();
+    for (const char* zelle : {"", "abc", "1.5", "7x", "2147483648"}) {
+        // The bad cell stands in the last line, after lines that convert.
+        const std::vector<TMatrixZeile> zeilen = {{"0", "8", "8"}, {"100", "9", zelle}};
+        EXPECT_THROW(SetzeSiegpunktmatrix(zeilen), EConvertError) << zelle;
+        EXPECT_EQ(Zeilen(), vorher) << zelle;
+    }
 }
