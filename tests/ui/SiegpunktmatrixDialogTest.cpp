@@ -1,9 +1,12 @@
+#include "TestClient.h"
 #include "core/Siegpunktmatrix.h"
 #include "dialogs/DSiegpunktmatrix.h"
 #include "qt/DialogTest.h"
 #include "server/ClientListe.h"
+#include "server/qt/DlgServer.h"
 
 #include <QTableWidget>
+#include <future>
 
 class SiegpunktmatrixDialogTest : public QObject, DialogTest<TDlgSiegpunktmatrix> {
     Q_OBJECT
@@ -100,6 +103,48 @@ private slots:
         Klick("OKBtn");
         QCOMPARE(Zeile(8), (QList<int>{1700, 17000, 16, 0}));
         QVERIFY(client_->NeedsMatrix);
+    }
+
+    void aConnectedClientGetsTheNewMatrixWithItsNextFetch() {
+        Clientliste.clear(); // only the real client below
+        TDServer server;
+        server.EPort->setText("0");
+        QTest::mouseClick(server.btnServer, Qt::LeftButton);
+        TestClient c(server.Port());
+        // A fetch of a player without a game: the flags, the blocks they ask for, "not found".
+        const auto holen = [&c] {
+            c.SendeZeile("Hole");
+            c.LiesZeile();
+            c.SendeInts({99});
+            std::vector<int> antwort;
+            const auto lies = [&] { return antwort.emplace_back(c.LiesInt()); };
+            if (lies() && lies()) // matrix block asked for, matrix in use: its rows
+                for (int i = 4 * lies(); i > 0; --i)
+                    lies();
+            if (lies()) { // options block: fair play and scenario
+                lies();
+                lies();
+            }
+            lies(); // whether the player has a game
+            return antwort;
+        };
+        // The connection thread waits for the main thread, whose loop must run meanwhile.
+        const auto fertig = [](std::future<std::vector<int>>& f) {
+            return f.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+        };
+        c.LiesZeile();
+        c.SendeZeile("Tisch 1");
+        auto erste = std::async(std::launch::async, holen);
+        QTRY_VERIFY_WITH_TIMEOUT(fertig(erste), 20000);
+        QCOMPARE(erste.get(), (std::vector<int>{1, 0, 1, 1, 1, 0}));
+
+        dlg_->show();
+        Tippe("EAnzahl", "2");
+        W<QCheckBox>("cbMatrixNutzen")->click();
+        Klick("OKBtn");
+        auto zweite = std::async(std::launch::async, holen);
+        QTRY_VERIFY_WITH_TIMEOUT(fertig(zweite), 20000);
+        QCOMPARE(zweite.get(), (std::vector<int>{1, 1, 2, 0, 249, 8, 8, 250, 2500, 9, 7, 0, 0}));
     }
 };
 
