@@ -55,6 +55,10 @@ void TMain::VerbindeBefehle() {
     Menue(this, ErgebnisseExportieren1, &TMain::ErgebnisseExportieren1Click);
     Menue(this, TischeVerwalten1, &TMain::TischeVerwalten1Click);
     Menue(this, Siegpunktmatrix1, &TMain::Siegpunktmatrix1Click);
+    Menue(this, Sprachendern1, &TMain::Sprachendern1Click);
+    Menue(this, SpielerinArchivbernehmen1, &TMain::SpielerinArchivbernehmen1Click);
+    Menue(this, Archivdatenanzeigen1, &TMain::Archivdatenanzeigen1Click);
+    Menue(this, MehrereSpielerausArchivbernehmen1, &TMain::MehrereSpielerausArchivbernehmen1Click);
 
     connect(cbSpieltag, &QComboBox::activated, this,
             [this] { Guarded([this] { cbSpieltagChange(); }); });

@@ -17,6 +17,7 @@
 #include "platform/Messages.h"
 #include "platform/Random.h"
 #include "platform/qt/QtText.h"
+#include "translation/Sprachwahl.h"
 #include "translation/Translate.h"
 
 #include <QAction>
@@ -37,7 +38,6 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <filesystem>
 
 namespace {
 
@@ -294,18 +294,9 @@ void TMain::FormCreate() {
 }
 
 void TMain::FormShow() {
-    const std::filesystem::path ordner = ProgrammOrdner();
-    const auto sprachwahl = ordner / "Language";
-    if (std::filesystem::exists(sprachwahl)) {
-        std::string name;
-        LineReader(sprachwahl).ReadLine(name);
-        const auto sprachdatei = ordner / QStringToPath(Qs(name + ".TLF"));
-        if (std::filesystem::exists(sprachdatei)) {
-            UseOriginal = false;
-            LoadLanguageFile(sprachdatei);
-            LanguageName = name;
-        }
-    }
+    // A language file that fails to load ends the show handler: the window keeps the captions it
+    // was built with, and the texts read so far serve every window shown later.
+    SpracheBeimStartLaden(ProgrammOrdner());
     TexteUebersetzen();
 }
 

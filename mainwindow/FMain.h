@@ -63,6 +63,11 @@ public:
     void Paarenkonfigurieren1Click();
     void Info1Click();
     void Hilfe2Click();
+    void Sprachendern1Click();
+    void SpielerinArchivbernehmen1Click();
+    void Archivdatenanzeigen1Click();
+    void MehrereSpielerausArchivbernehmen1Click();
+
     void Spieltag1Click();
     void abelle1Click();
     void HtmlExport1Click();

@@ -1,5 +1,8 @@
 #include "mainwindow/Fenster.h"
 
+#include "archive/qt/DArchiv.h"
+#include "archive/qt/DMehrereUebernehmen.h"
+#include "archive/qt/DTurnierSpeichern.h"
 #include "dialogs/DErgebnisse.h"
 #include "dialogs/DNeuerSpieler.h"
 #include "dialogs/DOptionen.h"
@@ -9,6 +12,7 @@
 #include "mainwindow/FMain.h"
 #include "platform/Guarded.h"
 #include "server/qt/DlgServer.h"
+#include "translation/qt/DSpracheWaehlen.h"
 
 #include <functional>
 #include <vector>
@@ -52,8 +56,12 @@ void ErzeugeFenster() {
     Erzeuge(DlgNeuerSpiel);
     Erzeuge(DlgPaaren);
     Erzeuge(DlgErgebnisse);
+    Erzeuge(DlgArchiv);
+    Erzeuge(DlgSaveTurnier);
+    Erzeuge(DlgMehrererUebernehmen);
     Erzeuge(dlgTischverwaltung);
     Erzeuge(DlgSiegpunktmatrix);
+    Erzeuge(DlgSpracheWaehlen);
 }
 
 void ZerstoereFenster() {

@@ -50,6 +50,12 @@ void RegisterText(int section, int id, const std::string& utf8Text) {
     list->push_back(TTranslator{id, text, text});
 }
 
+void RegisterTexts(int section, std::initializer_list<const char*> utf8Texts) {
+    int id = 0;
+    for (const char* text : utf8Texts)
+        RegisterText(section, ++id, text);
+}
+
 std::string GetTranslation(int section, int id) {
     std::string result;
     const auto* list = GetTranslatorList(section);
@@ -78,15 +84,16 @@ void SetTranslation(int section, int id, const std::string& text) {
 }
 
 void WriteLanguageFile(const std::filesystem::path& file) {
-    std::vector<std::string> lines{"1"};
+    std::string bytes = "1\r\n";
     for (int section = 1; section <= TranslatorSectionCount; ++section) {
         for (const auto& entry : *GetTranslatorList(section)) {
             const std::string& shown = UseOriginal ? entry.Original : entry.Translation;
-            lines.push_back(IntToStr(section) + "||" + IntToStr(entry.Id) + "||" + entry.Original +
-                            "||" + shown + "||");
+            bytes += IntToStr(section) + "||" + IntToStr(entry.Id) + "||" + entry.Original + "||" +
+                     shown + "||\r\n";
         }
     }
-    WriteAllLines(file, lines);
+    // A translator's file that fails to be written must not be lost half-way.
+    WriteFileAtomically(file, bytes);
 }
 
 void LoadLanguageFile(const std::filesystem::path& file) {

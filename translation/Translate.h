@@ -3,6 +3,7 @@
 // the built-in German text and the loaded translation; language files (".TLF") read and written.
 // All texts held here are Windows-1252.
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,9 @@ void InitTranslator();
 // as written in the program's source (UTF-8) and held as Windows-1252.
 void RegisterText(int section, int id, const std::string& utf8Text);
 
+// Registers the texts under the ids 1, 2, ... in their order.
+void RegisterTexts(int section, std::initializer_list<const char*> utf8Texts);
+
 // The text to show: the last entry with that id whose translation is not empty, its original or
 // translation by UseOriginal, with "(section/id)" appended while ShowNumbers is set; else empty.
 std::string GetTranslation(int section, int id);
@@ -36,6 +40,7 @@ std::string GetTranslation(int section, int id);
 // Sets the translation of the first entry with that id; unknown section or id change nothing.
 void SetTranslation(int section, int id, const std::string& text);
 
+// Writes the whole table; an existing file is replaced only once everything was written.
 void WriteLanguageFile(const std::filesystem::path& file);
 // Applies every line of a language file; a section or id that does not convert ends the load
 // with EConvertError, the lines before it staying applied.

@@ -1,0 +1,112 @@
+#include "translation/Sprachwahl.h"
+
+#include "TempDir.h"
+#include "platform/Errors.h"
+#include "translation/Translate.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+class SprachwahlTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        InitTranslator();
+        LanguageName.clear();
+        RegisterText(1, 1, "Paaren");
+        RegisterText(1, 2, "Spieler");
+    }
+    void TearDown() override { UseOriginal = true; }
+
+    // The remembered choice, the flags and the text of (1, 1), after the step.
+    std::string Stand() {
+        const std::string wahl = std::filesystem::exists(dir / "Language")
+                                     ? ReadBytes(dir / "Language")
+                                     : std::string("(none)");
+        return wahl + "|" + LanguageName + "|" + (UseOriginal ? "orig" : "trans") + "|" +
+               GetTranslation(1, 1);
+    }
+    TempDir dir;
+};
+
+} // namespace
+
+TEST_F(SprachwahlTest, ListsLanguageFilesOfAnyCaseSortedWithoutRegardToCase) {
+    EXPECT_TRUE(Sprachen(dir.path()).empty());
+    for (const char* datei : {"Zulu.tlf", "Francais.tlf", "English.TLF", "alpha.TlF", "notes.txt",
+                              "tlf", "b.tlf.bak", "English.tlf"})
+        WriteBytes(dir / datei, "1\r\n");
+    std::filesystem::create_directory(dir / "Ordner.tlf");
+    EXPECT_EQ(Sprachen(dir.path()),
+              (std::vector<std::string>{"alpha", "English", "English", "Francais", "Zulu"}));
+    EXPECT_EQ(Sprachdatei(dir.path(), "English"), dir / "English.TLF");
+    EXPECT_EQ(Sprachdatei(dir.path(), "Francais"), dir / "Francais.tlf");
+    EXPECT_EQ(Sprachdatei(dir.path(), "francais"), std::nullopt);
+    EXPECT_EQ(Sprachdatei(dir.path(), "Ordner"), std::nullopt);
+}
+
+TEST_F(SprachwahlTest, TheCommandLoadsOrFallsBackToBuiltInAndTheNextStartFollows) {
+    WriteBytes(dir / "Francais.tlf", "1\r\n1||1||Paaren||Apparier||\r\n");
+    struct Fall {
+        bool original;
+        std::string name, danach;
+    };
+    for (const Fall& f : {Fall{false, "Francais", "Francais\r\n|Francais|trans|Apparier"},
+                          Fall{true, "Francais", "||orig|Paaren"},
+                          Fall{false, "Francais", "Francais\r\n|Francais|trans|Apparier"},
+                          Fall{false, "Klingonisch", "||orig|Paaren"}}) {
+        SpracheWaehlen(dir.path(), f.original, f.name);
+        EXPECT_EQ(Stand(), f.danach) << f.name << f.original;
+        // A fresh start reads what the command remembered.
+        const std::string gewaehlt = LanguageName;
+        LanguageName.clear();
+        UseOriginal = true;
+        SpracheBeimStartLaden(dir.path());
+        EXPECT_EQ(Stand(), f.danach) << "next start after " << gewaehlt;
+    }
+}
+
+TEST_F(SprachwahlTest, AFailedLoadOrWriteKeepsTheRememberedChoice) {
+    WriteBytes(dir / "English.TLF", "1\r\n1||1||Paaren||Pair||\r\n");
+    SpracheWaehlen(dir.path(), false, "English");
+    WriteBytes(dir / "Kaputt.TLF", "1\r\n1||2||Spieler||Players||\r\nx||1||a||b||\r\n");
+    EXPECT_THROW(SpracheWaehlen(dir.path(), false, "Kaputt"), EConvertError);
+    EXPECT_EQ(Stand(), "English\r\n|English|trans|Pair");
+    EXPECT_EQ(GetTranslation(1, 2), "Players") << "lines read before the fault stay applied";
+
+    LanguageName.clear();
+    WriteBytes(dir / "Language", "Kaputt\r\n");
+    EXPECT_THROW(SpracheBeimStartLaden(dir.path()), EConvertError);
+    EXPECT_EQ(LanguageName, "");
+
+    // A "Language" that cannot be replaced stays as it was.
+    WriteBytes(dir / "Language", "English\r\n");
+    LanguageName = "English";
+    chmod((dir / "Language").c_str(), 0444);
+    for (bool original : {true, false})
+        EXPECT_THROW(SpracheWaehlen(dir.path(), original, "English"), EInOutError);
+    EXPECT_EQ(ReadBytes(dir / "Language"), "English\r\n");
+    EXPECT_EQ(LanguageName, "English");
+}
+
+TEST_F(SprachwahlTest, WritesTheOriginalOrTheChosenLanguagesOwnFile) {
+    WriteBytes(dir / "Francais.tlf", "1\r\n1||1||Paaren||Apparier||\r\n");
+    SprachfileSchreiben(dir.path(), true, "Francais");
+    EXPECT_EQ(ReadBytes(dir / "Original.TLF"), "1\r\n1||1||Paaren||Paaren||\r\n"
+                                               "1||2||Spieler||Spieler||\r\n");
+    EXPECT_EQ(Stand(), "(none)||orig|Paaren");
+
+    LoadLanguageFile(dir / "Francais.tlf");
+    SprachfileSchreiben(dir.path(), false, "Francais");
+    EXPECT_EQ(ReadBytes(dir / "Francais.tlf"), "1\r\n1||1||Paaren||Apparier||\r\n"
+                                               "1||2||Spieler||Spieler||\r\n");
+    EXPECT_EQ(Stand(), "(none)|Francais|trans|Apparier");
+
+    // A language file that cannot be replaced keeps its old bytes.
+    chmod((dir / "Original.TLF").c_str(), 0444);
+    SetTranslation(1, 1, "neu");
+    EXPECT_THROW(SprachfileSchreiben(dir.path(), true, ""), EInOutError);
+    EXPECT_EQ(ReadBytes(dir / "Original.TLF"), "1\r\n1||1||Paaren||Paaren||\r\n"
+                                               "1||2||Spieler||Spieler||\r\n");
+}

@@ -1,0 +1,114 @@
+#include "translation/qt/DSpracheWaehlen.h"
+
+#include "core/Data.h"
+#include "platform/Guarded.h"
+#include "platform/qt/QtText.h"
+#include "translation/Sprachwahl.h"
+#include "translation/Translate.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <filesystem>
+
+TDlgSpracheWaehlen* DlgSpracheWaehlen = nullptr;
+
+namespace {
+
+constexpr int Abschnitt = 4;
+
+QString Text(int id) {
+    return Qs(GetTranslation(Abschnitt, id));
+}
+
+std::filesystem::path Ordner() {
+    return std::filesystem::path(ProgrammVerzeichnis);
+}
+
+} // namespace
+
+TDlgSpracheWaehlen::TDlgSpracheWaehlen(QWidget* parent) : TFormDialog(parent) {
+    setObjectName("DlgSpracheWaehlen");
+    setFixedSize(394, 131);
+    rbOriginal = NeuesElement<QRadioButton>(this, "rbOriginal");
+    rbOriginal->setGeometry(16, 14, 200, 20);
+    rbOriginal->setChecked(true);
+    rbTranslate = NeuesElement<QRadioButton>(this, "rbTranslate");
+    rbTranslate->setGeometry(16, 46, 120, 20);
+    cbSprache = NeuesElement<QComboBox>(this, "cbSprache");
+    cbSprache->setGeometry(140, 44, 145, 24);
+    btOK = NeuesElement<QPushButton>(this, "btOK");
+    btOK->setGeometry(304, 12, 75, 27);
+    btOK->setDefault(true);
+    Button1 = NeuesElement<QPushButton>(this, "Button1");
+    Button1->setGeometry(16, 90, 160, 27);
+    Button1->setAutoDefault(false);
+    cbNummern = NeuesElement<QCheckBox>(this, "cbNummern");
+    cbNummern->setGeometry(200, 94, 180, 20);
+
+    connect(btOK, &QPushButton::clicked, this, &TDlgSpracheWaehlen::btOKClick);
+    connect(Button1, &QPushButton::clicked, this, [this] { Guarded([this] { Button1Click(); }); });
+    if (const QScreen* bildschirm = QGuiApplication::primaryScreen())
+        move(bildschirm->availableGeometry().center() - rect().center());
+}
+
+void TDlgSpracheWaehlen::FormCreate() {
+    TexteRegistrieren();
+}
+
+void TDlgSpracheWaehlen::TexteRegistrieren() {
+    RegisterTexts(Abschnitt, {"Sprache wählen", "Originalsprache", "Übersetzen in", "OK",
+                              "Sprachfile Schreiben", "Nummern anzeigen"});
+}
+
+void TDlgSpracheWaehlen::TexteUebersetzen() {
+    setWindowTitle(Text(1));
+    rbOriginal->setText(Text(2));
+    rbTranslate->setText(Text(3));
+    btOK->setText(Text(4));
+    Button1->setText(Text(5));
+    cbNummern->setText(Text(6));
+}
+
+void TDlgSpracheWaehlen::FormShow() {
+    TexteUebersetzen();
+    cbSprache->clear();
+    cbNummern->setChecked(ShowNumbers);
+    rbTranslate->setEnabled(true);
+    std::error_code ec;
+    const bool uebersetzer = std::filesystem::exists(Ordner() / "Translator.txt", ec);
+    Button1->setVisible(uebersetzer);
+    cbNummern->setVisible(uebersetzer);
+    for (const std::string& name : Sprachen(Ordner()))
+        cbSprache->addItem(Qs(name));
+    if (cbSprache->count() > 0)
+        cbSprache->setCurrentIndex(0);
+    else
+        rbTranslate->setEnabled(false);
+    // A one-character name is no remembered language.
+    const int gewaehlt = LanguageName.size() >= 2 ? cbSprache->findText(Qs(LanguageName)) : -1;
+    if (gewaehlt >= 0) {
+        cbSprache->setCurrentIndex(gewaehlt);
+        rbTranslate->setChecked(true);
+    }
+}
+
+void TDlgSpracheWaehlen::Button1Click() {
+    SprachfileSchreiben(Ordner(), Originalsprache(), Sprache());
+}
+
+void TDlgSpracheWaehlen::btOKClick() {
+    ShowNumbers = cbNummern->isChecked();
+    accept();
+}
+
+bool TDlgSpracheWaehlen::Originalsprache() const {
+    return rbOriginal->isChecked();
+}
+
+std::string TDlgSpracheWaehlen::Sprache() const {
+    return Cp(cbSprache->currentText());
+}
