@@ -1,7 +1,10 @@
 #include "core/Data.h"
 
 #include "core/Optionen.h"
+#include "core/Paarungen.h"
 #include "translation/Translate.h"
+
+#include <algorithm>
 
 TObjectList<TSpieler> Spielerliste;
 int AktuellerSpieltag = 1;
@@ -130,9 +133,23 @@ void TSpieler::SetTisch(int r, int value) {
     RundeAnlegen(r).Tisch = value;
 }
 
+namespace {
+
+// Results and pairings of players deleted from the list still name their numbers.
+bool WirdGenannt(int nummer) {
+    const auto nenntIhn = [nummer](const auto& s) {
+        return std::any_of(s->Runden.begin(), s->Runden.end(),
+                           [nummer](const auto& e) { return e->Gegner == nummer; });
+    };
+    return std::any_of(Spielerliste.begin(), Spielerliste.end(), nenntIhn) ||
+           FindePaarungVonSpieler(nummer) != nullptr;
+}
+
+} // namespace
+
 int NeueStartnummer() {
     int candidate = static_cast<int>(Spielerliste.size()) + 1;
-    while (FindeSpielerIndex(candidate) >= 0)
+    while (FindeSpielerIndex(candidate) >= 0 || WirdGenannt(candidate))
         ++candidate;
     return candidate;
 }

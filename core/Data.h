@@ -144,7 +144,8 @@ extern std::vector<std::string> ArmeenNeutral;
 
 // ---- Operations --------------------------------------------------------------------------------
 
-// The smallest number from the player count plus 1 upward that no player has.
+// The smallest number from the player count plus 1 upward that no player has and that no stored
+// result or pairing of the round names (a removed player's number is not given out again).
 int NeueStartnummer();
 // Index in Spielerliste of the first player with that start number, or -1.
 int FindeSpielerIndex(int startnummer);

@@ -151,9 +151,7 @@ void TDlgPaaren::FormShow() {
     else
         for (const auto& spieler : Spielerliste)
             namen << Qs(spieler->GetName());
-    std::stable_sort(namen.begin(), namen.end(), [](const QString& a, const QString& b) {
-        return VergleicheOhneFall(a, b) < 0;
-    });
+    namen = SortiertOhneFall(namen);
     for (QComboBox* box : {cbSpieler1, cbSpieler2}) {
         box->clear();
         box->addItems(namen);

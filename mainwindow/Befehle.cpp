@@ -47,6 +47,13 @@ void TMain::VerbindeBefehle() {
     Knopf(this, bErgebnis, &TMain::Ergebnisse1Click);
     Menue(this, Ergebnisse1, &TMain::Ergebnisse1Click);
     Menue(this, Paarenkonfigurieren1, &TMain::Paarenkonfigurieren1Click);
+    Menue(this, PaarungenTauschen1, &TMain::PaarungenTauschen1Click);
+    Menue(this, Armeebewertung1, &TMain::Armeebewertung1Click);
+    Menue(this, Bemalung1, &TMain::Bemalung1Click);
+    Menue(this, Quizpunkte1, &TMain::Quizpunkte1Click);
+    Menue(this, Fairplay1, &TMain::Fairplay1Click);
+    Menue(this, Sonstiges1, &TMain::Sonstiges1Click);
+    Menue(this, SpielerlschenNurvorerstemSpiel1, &TMain::SpielerlschenNurvorerstemSpiel1Click);
     Menue(this, Info1, &TMain::Info1Click);
     Menue(this, Hilfe2, &TMain::Hilfe2Click);
     Menue(this, Spieltag1, &TMain::Spieltag1Click);

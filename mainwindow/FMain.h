@@ -61,6 +61,13 @@ public:
     void bPaarenClick();
     void Ergebnisse1Click();
     void Paarenkonfigurieren1Click();
+    void PaarungenTauschen1Click();
+    void Armeebewertung1Click();
+    void Bemalung1Click();
+    void Quizpunkte1Click();
+    void Fairplay1Click();
+    void Sonstiges1Click();
+    void SpielerlschenNurvorerstemSpiel1Click();
     void Info1Click();
     void Hilfe2Click();
     void Sprachendern1Click();

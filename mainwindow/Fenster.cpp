@@ -7,8 +7,11 @@
 #include "dialogs/DNeuerSpieler.h"
 #include "dialogs/DOptionen.h"
 #include "dialogs/DPaaren.h"
+#include "dialogs/DPaarungenTauschen.h"
 #include "dialogs/DSiegpunktmatrix.h"
+#include "dialogs/DSpielerLoeschen.h"
 #include "dialogs/DTischverwaltung.h"
+#include "dialogs/DWerteEingeben.h"
 #include "mainwindow/FMain.h"
 #include "platform/Guarded.h"
 #include "server/qt/DlgServer.h"
@@ -59,6 +62,9 @@ void ErzeugeFenster() {
     Erzeuge(DlgArchiv);
     Erzeuge(DlgSaveTurnier);
     Erzeuge(DlgMehrererUebernehmen);
+    Erzeuge(DlgWerteEingeben);
+    Erzeuge(DlgSpielerLoeschen);
+    Erzeuge(DlgPaarungenTauschen);
     Erzeuge(dlgTischverwaltung);
     Erzeuge(DlgSiegpunktmatrix);
     Erzeuge(DlgSpracheWaehlen);
