@@ -66,8 +66,8 @@ TDlgPaarungenTauschen::TDlgPaarungenTauschen(QWidget* parent) : TFormDialog(pare
     layout->addWidget(Paar1Neu, 0, 2);
     layout->addWidget(cbPaarung2, 1, 0);
     layout->addWidget(Paar2Neu, 1, 2);
-    layout->addWidget(bUebernehmen, 2, 2);
-    layout->addWidget(CancelBtn, 3, 2);
+    layout->addWidget(bUebernehmen, 2, 2, Qt::AlignHCenter);
+    layout->addWidget(CancelBtn, 3, 2, Qt::AlignRight);
     layout->setColumnMinimumWidth(2, 300);
     layout->setRowMinimumHeight(2, 40);
 }

@@ -85,24 +85,17 @@ TEST_F(PaarungTauschenTest, NewGamesKeepTheTableOfThePairingTheyAreWrittenInto) 
 
 TEST_F(PaarungTauschenTest, RefusesAnythingButFourPlayersOfTwoGamesAndChangesNothing) {
     const std::string vorher = Stand();
-    const struct {
-        const char *w, *x, *y, *z;
-        bool abgelehnt;
-    } faelle[] = {
-        {"Anna Arm", "Anna Arm", "Bert Berg", "Bert Berg", true},   // the same game twice
-        {"Emil Eck", "Anna Arm", "Emil Eck", "Bert Berg", true},    // a bye line
-        {"Anna Arm", "Carl Cord", "Bert Berg", "Fritz Fink", true}, // three games
-        {"Anna Arm", "Carl Cord", "Bert Berg", "Niemand", false},
-        {" Anna Arm ", "Carl Cord", "Bert Berg", "Dora Dahl ", false}, // trimmed: a swap
+    const std::vector<const char*> faelle[] = {
+        {"Anna Arm", "Anna Arm", "Bert Berg", "Bert Berg"},   // the same game twice
+        {"Emil Eck", "Anna Arm", "Emil Eck", "Bert Berg"},    // a bye line
+        {"Anna Arm", "Carl Cord", "Bert Berg", "Fritz Fink"}, // three games
     };
     for (const auto& f : faelle) {
-        SetUp();
-        if (f.abgelehnt)
-            EXPECT_THROW(TauschePaarungen(f.w, f.x, f.y, f.z), TuvonError) << f.z;
-        else
-            TauschePaarungen(f.w, f.x, f.y, f.z);
-        EXPECT_EQ(Stand() == vorher, f.abgelehnt || std::string(f.z) == "Niemand") << f.z;
+        EXPECT_THROW(TauschePaarungen(f[0], f[1], f[2], f[3]), TuvonError) << f[3];
+        EXPECT_EQ(Stand(), vorher);
     }
+    TauschePaarungen("Anna Arm", "Carl Cord", "Bert Berg", "Niemand"); // silently nothing
+    EXPECT_EQ(Stand(), vorher);
 }
 
 TEST_F(PaarungTauschenTest, WithoutTheirPairingsTheListIsRebuiltFromThePlayers) {
