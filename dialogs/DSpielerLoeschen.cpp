@@ -32,8 +32,6 @@ TDlgSpielerLoeschen::TDlgSpielerLoeschen(QWidget* parent) : TFormDialog(parent) 
     for (QPushButton* knopf : {Button1, Button2, CancelBtn})
         knopf->setAutoDefault(false);
 
-    // On the main thread, where the result server's connection threads hand their work: no
-    // request finds a player half removed.
     connect(Button1, &QPushButton::clicked, this, &TDlgSpielerLoeschen::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TDlgSpielerLoeschen::Button2Click);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,6 +1,7 @@
 #pragma once
 // Removing players for good: the one chosen by name, or every player not checked in. No question
-// is asked; each deletion takes effect at once.
+// is asked; each deletion takes effect at once, on the main thread, where the result server's
+// connection threads hand their work, so no request finds the list half changed.
 #include "dialogs/FormDialog.h"
 
 class QComboBox;
