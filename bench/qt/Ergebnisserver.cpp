@@ -1,8 +1,11 @@
-// The result server under load, as the program runs it: the server window with its serialiser on
-// the main thread's Qt event loop. N clients loop "Hole" and "Sende" on their own games; beside
-// them one client never speaks and one sends a byte per second. Reported per run: requests per
-// second, the 50th and 99th percentile of a request's round trip, and the longest stall of the
-// main thread's event loop (the largest gap between ticks of a 1 ms timer).
+// The result server under load, as the program runs it: the server window shown, with its
+// serialiser on the main thread's Qt event loop and its log filling. N clients loop "Hole" and
+// "Sende" on their own games; beside them one client never speaks, one sends a byte per second
+// and, in the flood runs, one sends lines of 64 KiB as fast as it can. Reported per run: requests
+// per second, the 50th and 99th percentile of a request's round trip, the longest stall of the
+// main thread's event loop (the largest gap between ticks of a 1 ms timer) and how much the
+// process's resident memory grew.
+#include "Speicher.h"
 #include "core/Paarungen.h"
 #include "core/Siegpunktmatrix.h"
 #include "server/qt/DlgServer.h"
@@ -167,8 +170,10 @@ void BaueTurnier() {
 
 void BM_Ergebnisserver(benchmark::State& state) {
     const int anzahl = static_cast<int>(state.range(0));
+    const bool flut = state.range(1) != 0;
     BaueTurnier();
     TDServer fenster;
+    fenster.show();
     fenster.EPort->setText("0");
     fenster.btnServer->click();
     const int port = fenster.Port();
@@ -197,6 +202,18 @@ void BM_Ergebnisserver(benchmark::State& state) {
                     std::this_thread::sleep_for(std::chrono::milliseconds(20));
             }
         });
+
+        const long speicherVorher = ResidentKiB();
+        std::atomic<long> speicherSpitze{speicherVorher};
+        if (flut)
+            threads.emplace_back([&] {
+                Client c(port);
+                c.Zeile();
+                c.Sende("Flut\r\n");
+                const std::string zeile = std::string(64 * 1024 - 1, 'x') + "\r\n";
+                while (!ende && c.Sende(zeile))
+                    speicherSpitze = std::max(speicherSpitze.load(), ResidentKiB());
+            });
 
         const auto start = Uhr::now();
         for (int k = 0; k < anzahl; ++k)
@@ -255,14 +272,19 @@ void BM_Ergebnisserver(benchmark::State& state) {
         state.counters["max_us"] = latenzen.empty() ? 0.0 : latenzen.back();
         state.counters["stall_ms"] = static_cast<double>(laengsterStau);
         state.counters["errors"] = fehler.load();
+        state.counters["rss_growth_mb"] =
+            static_cast<double>(std::max(speicherSpitze.load(), ResidentKiB()) - speicherVorher) /
+            1024;
     }
     fenster.btnServer->click();
 }
 
 BENCHMARK(BM_Ergebnisserver)
-    ->Arg(10)
-    ->Arg(100)
-    ->Arg(500)
+    ->ArgNames({"clients", "flood"})
+    ->Args({10, 0})
+    ->Args({100, 0})
+    ->Args({500, 0})
+    ->Args({100, 1})
     ->Iterations(1)
     ->UseManualTime()
     ->Unit(benchmark::kSecond);

@@ -14,6 +14,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QThread>
+#include <QTimer>
+
+#include <algorithm>
 
 TDServer* DServer = nullptr;
 
@@ -45,6 +48,13 @@ TDServer::TDServer(QWidget* parent) : TFormDialog(parent) {
     dbMemo->setGeometry(366, 0, 301, 255);
     dbMemo->setReadOnly(true);
     dbMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Bounded, and without the undo history that would keep every line ever appended.
+    dbMemo->setUndoRedoEnabled(false);
+    dbMemo->setMaximumBlockCount(static_cast<int>(Logpuffer::MaxZeilen) + 1);
+    logTakt_ = new QTimer(this);
+    logTakt_->setSingleShot(true);
+    connect(logTakt_, &QTimer::timeout, this, &TDServer::LogAusgeben);
+    seitAusgabe_.start();
 
     connect(btnServer, &QPushButton::clicked, this,
             [this] { Guarded([this] { btnServerClick(); }); });
@@ -106,35 +116,24 @@ int TDServer::Port() const {
 
 void TDServer::Protokolliere(std::string zeile) {
     const bool hauptthread = QThread::currentThread() == thread();
-    {
-        std::lock_guard lock(logMutex_);
-        logPuffer_.push_back(std::move(zeile));
-        if (!hauptthread && !logAngefordert_) {
-            logAngefordert_ = true;
-            QMetaObject::invokeMethod(
-                this, [this] { LogAusgeben(); }, Qt::QueuedConnection);
-        }
-    }
+    if (logPuffer_.Hinzufuegen(std::move(zeile)) && !hauptthread)
+        QMetaObject::invokeMethod(
+            this, [this] { LogAusgabePlanen(); }, Qt::QueuedConnection);
     // The main thread's own lines come after what the connections logged before them.
     if (hauptthread)
         LogAusgeben();
 }
 
+void TDServer::LogAusgabePlanen() {
+    // A busy server must not keep the main thread drawing: few appends of many lines each.
+    if (!logTakt_->isActive())
+        logTakt_->start(static_cast<int>(
+            std::max<qint64>(0, Logpuffer::AusgabeAbstandMs - seitAusgabe_.elapsed())));
+}
+
 void TDServer::LogAusgeben() {
-    std::vector<std::string> zeilen;
-    {
-        std::lock_guard lock(logMutex_);
-        zeilen.swap(logPuffer_);
-        logAngefordert_ = false;
-    }
-    if (zeilen.empty())
-        return;
-    // One append for many lines: a busy server must not keep the main thread drawing.
-    std::string text;
-    for (const auto& z : zeilen) {
-        if (!text.empty())
-            text += '\n';
-        text += z;
-    }
-    dbMemo->appendPlainText(Qs(text));
+    seitAusgabe_.restart();
+    const std::string text = logPuffer_.Nimm();
+    if (!text.empty())
+        dbMemo->appendPlainText(Qs(text));
 }

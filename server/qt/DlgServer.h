@@ -3,17 +3,18 @@
 // log of everything the clients did. Created once at start-up right after the main window; the
 // server keeps running while the window is closed, and stops when the window is destroyed.
 #include "dialogs/FormDialog.h"
+#include "server/Logpuffer.h"
 #include "server/qt/QtSerialisierer.h"
 
+#include <QElapsedTimer>
 #include <memory>
-#include <mutex>
 #include <string>
-#include <vector>
 
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 class TErgebnisServer;
 
 class TDServer : public TFormDialog {
@@ -44,14 +45,17 @@ public:
 private:
     void TexteRegistrieren();
     void TexteUebersetzen();
-    // Appends a line to the log; from any thread, without waiting for the main thread.
+    // Appends a line to the log; from any thread, without waiting for the main thread. The log
+    // keeps the most recent lines only, each cut to a bounded length (server/Logpuffer.h).
     void Protokolliere(std::string zeile);
     // Shows the lines logged so far; on the main thread.
     void LogAusgeben();
+    // Shows them once the pause between two showings has passed; on the main thread.
+    void LogAusgabePlanen();
 
-    std::mutex logMutex_;
-    std::vector<std::string> logPuffer_;
-    bool logAngefordert_ = false;
+    Logpuffer logPuffer_;
+    QTimer* logTakt_;
+    QElapsedTimer seitAusgabe_;
     QtSerialisierer serialisierer_;
     std::unique_ptr<TErgebnisServer> MyServer; // destroyed first: no thread outlives the window
 };

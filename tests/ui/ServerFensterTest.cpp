@@ -4,10 +4,12 @@
 #include "CoreState.h"
 #include "RecordingMessages.h"
 #include "Serverturnier.h"
+#include "Speicher.h"
 #include "TestClient.h"
 #include "core/Paarungen.h"
 #include "platform/TcpServer.h"
 #include "server/ClientListe.h"
+#include "server/Logpuffer.h"
 #include "server/qt/DlgServer.h"
 
 #include <QDialog>
@@ -16,7 +18,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
+#include <atomic>
 #include <chrono>
 #include <future>
 #include <memory>
@@ -155,6 +159,7 @@ private slots:
         pruefer.start(5);
         QTimer::singleShot(20000, &modal, &QDialog::reject);
         QCOMPARE(modal.exec(), int(QDialog::Accepted));
+        pruefer.stop();
         QCOMPARE(sitzung.get(), Ints({1, 13, 3}));
 
         const TPaarung* p = FindePaarungVonSpieler(2);
@@ -164,6 +169,64 @@ private slots:
 
         fenster.show();
         QTRY_VERIFY(Log(fenster).contains("Client Modal has sent 3:0(700:900)"));
+    }
+
+    void aClientFloodingLongLinesNeitherGrowsMemoryNorDelaysOtherClients() {
+        TDServer fenster;
+        fenster.show();
+        fenster.EPort->setText("0");
+        QTest::mouseClick(fenster.btnServer, Qt::LeftButton);
+        const int port = fenster.Port();
+        const long vorher = ResidentKiB();
+
+        constexpr int Zeilen = 4000; // 256 MiB of log text
+        std::atomic<bool> geflutet{false};
+        auto flut = ImHintergrund([port, &geflutet] {
+            TestClient c(port);
+            c.LiesZeile();
+            c.SendeZeile("x");
+            const std::string zeile(TcpVerbindung::MaxZeilenlaenge - 1, 'x');
+            for (int i = 0; i < Zeilen; ++i)
+                c.SendeZeile(zeile);
+            c.SendeZeile("Matrix"); // answered once every line before it was logged
+            c.SendeInts({0, 0});
+            c.LiesZeile();
+            const int antwort = c.LiesInt();
+            geflutet = true;
+            return antwort;
+        });
+        // Round trips of another client's requests while the flood goes on, in milliseconds.
+        auto andere = ImHintergrund([port, &geflutet] {
+            TestClient c(port);
+            c.LiesZeile();
+            c.SendeZeile("Tisch");
+            long laengste = 0;
+            while (!geflutet) {
+                const auto start = std::chrono::steady_clock::now();
+                c.SendeZeile("Matrix");
+                c.SendeInts({600, 100});
+                c.LiesZeile();
+                c.Lies(12);
+                laengste =
+                    std::max<long>(laengste, (std::chrono::steady_clock::now() - start) / 1ms);
+            }
+            return laengste;
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(Fertig(flut) && Fertig(andere), 60000);
+        QCOMPARE(flut.get(), 1);
+        QVERIFY2(andere.get() < 1000, "a reply took a second or more");
+        QTRY_VERIFY(Log(fenster).contains("Client x has sent Matrix"));
+
+        const auto zeilen = Log(fenster);
+        QVERIFY(zeilen.size() <= int(Logpuffer::MaxZeilen) + 1);
+        const QString lang = "Client x has sent " + QString(int(Logpuffer::MaxZeichen), 'x');
+        QVERIFY(zeilen.contains(lang.left(int(Logpuffer::MaxZeichen)) + " ... (" +
+                                QString::number(65553 - int(Logpuffer::MaxZeichen)) +
+                                " more characters)"));
+        QVERIFY(fenster.dbMemo->document()->characterCount() <
+                int(Logpuffer::MaxZeilen * (Logpuffer::MaxZeichen + 40)));
+        const long gewachsenMiB = (ResidentKiB() - vorher) / 1024;
+        QVERIFY2(gewachsenMiB < 100, qPrintable(QString::number(gewachsenMiB) + " MiB"));
     }
 
     void destroyingTheWindowWithClientsWaitingEndsEveryConnection() {
