@@ -60,7 +60,11 @@ void SpeichereTurnier() {
 
 void LadeTurnierdatei(std::string_view bytes, const std::string& dateiText) {
     TBinaerLeser in(bytes, dateiText);
-    const int version = std::min(in.Int32(), TurnierdateiVersion);
+    // Versions start at 1: a lower one (a file of zero bytes, say) is no tournament file.
+    const int gelesen = in.Int32();
+    if (gelesen < 1)
+        in.Beschaedigt();
+    const int version = std::min(gelesen, TurnierdateiVersion);
     TTurnierStand stand = ErfasseTurnierStand();
     LeseKopf(in, version, stand);
     LeseSpielerliste(in, version, stand.Spieler);

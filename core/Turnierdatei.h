@@ -13,7 +13,7 @@ void SpeichereTurnier();
 
 // Replaces the players and the stored options, table groups and matrix by the content of
 // Dateiname. The file is read whole before anything changes: a file that cannot be read, ends
-// early or holds impossible counts raises (EInOutError, EFileFormatError naming the file) and
+// early, holds a version below 1 or impossible counts raises (EInOutError, EFileFormatError naming the file) and
 // leaves the tournament as it was. Pairing lists and Dateiname are not touched.
 void LadeTurnier();
 

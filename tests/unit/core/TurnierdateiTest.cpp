@@ -439,6 +439,23 @@ TEST_F(Turnierdatei, AFileThatEndsEarlyIsRejectedAndChangesNothing) {
     EXPECT_TRUE(Zustand() == vorher);
 }
 
+TEST_F(Turnierdatei, AVersionBelow1IsADamagedFile) {
+    BeispielTurnier();
+    Dateiname = "vorher.dat";
+    const std::string vorher = Zustand();
+    const std::string rest = TurnierdateiBytes().substr(4);
+    for (const std::string& bytes :
+         {std::string(100, '\0'), DateiBytes().I32(-1).b + rest, DateiBytes().I32(0).b + rest}) {
+        try {
+            LadeTurnierdatei(bytes, "t.dat");
+            ADD_FAILURE() << "loaded";
+        } catch (const EFileFormatError& e) {
+            EXPECT_STREQ(e.what(), "Die Datei ist beschädigt oder unvollständig: t.dat");
+        }
+        EXPECT_TRUE(Zustand() == vorher);
+    }
+}
+
 TEST_F(Turnierdatei, CountsTheRestCannotHoldAreRejected) {
     BeispielTurnier();
     const std::string voll = TurnierdateiBytes();

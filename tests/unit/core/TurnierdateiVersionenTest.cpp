@@ -319,17 +319,4 @@ TEST(TurnierdateiVersion, AVersion11NameIsNotSplit) {
     ResetCoreState();
 }
 
-TEST(TurnierdateiVersion, VersionsBelow1ReadLikeVersion1) {
-    for (int v : {0, -5}) {
-        ResetCoreState();
-        std::string bytes = DateiDerVersion(1);
-        bytes.replace(0, 4, DateiBytes().I32(v).b);
-        LadeTurnierdatei(bytes, "x");
-        ASSERT_EQ(Spielerliste.size(), 3u) << v;
-        EXPECT_EQ(Spielerliste[0]->Team.str(), "Neutral");
-        EXPECT_EQ(Spielerliste[0]->GetSiegpunkte(5), 105);
-    }
-    ResetCoreState();
-}
-
 } // namespace
