@@ -2,6 +2,7 @@
 
 #include "platform/Errors.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <random>
@@ -16,7 +17,31 @@ namespace {
     throw EInOutError(what + ": " + PathText(file));
 }
 
+int OpenFile(const char* path, int flags, int mode) {
+    return ::open(path, flags, static_cast<mode_t>(mode));
+}
+
+// Writes all bytes, flushes them to disk and closes fd; false when any step failed.
+bool WriteAndClose(int fd, const std::string& bytes) {
+    size_t done = 0;
+    bool ok = true;
+    while (ok && done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n <= 0)
+            ok = false;
+        else
+            done += static_cast<size_t>(n);
+    }
+    if (ok && ::fsync(fd) != 0)
+        ok = false;
+    if (::close(fd) != 0)
+        ok = false;
+    return ok;
+}
+
 } // namespace
+
+int (*CreateTempFile)(const char* path, int flags, int mode) = OpenFile;
 
 std::string PathText(const std::filesystem::path& file) {
     const auto u8 = file.u8string();
@@ -135,24 +160,23 @@ void WriteFileAtomically(const std::filesystem::path& file, const std::string& b
         Fail(file, "Datei kann nicht erstellt werden");
     fs::path temp = target;
     temp += ".tmp-" + std::to_string(std::random_device{}());
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0)
-        Fail(file, "Datei kann nicht erstellt werden");
+    const int fd = CreateTempFile(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    if (fd < 0) {
+        // Only a folder that refuses new files is worked around; a full disk, say, is not.
+        const bool verweigert = errno == EACCES || errno == EPERM;
+        if (!exists || !verweigert)
+            Fail(file, "Datei kann nicht erstellt werden");
+        // Only the file may be written: write over it, as a plain overwrite would.
+        const int direkt = ::open(target.c_str(), O_WRONLY | O_TRUNC);
+        if (direkt < 0)
+            Fail(file, "Datei kann nicht erstellt werden");
+        if (!WriteAndClose(direkt, bytes))
+            Fail(file, "Fehler beim Schreiben der Datei");
+        return;
+    }
     if (exists)
         ::fchmod(fd, static_cast<mode_t>(old.permissions() & fs::perms::mask));
-    size_t done = 0;
-    bool ok = true;
-    while (ok && done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n <= 0)
-            ok = false;
-        else
-            done += static_cast<size_t>(n);
-    }
-    if (ok && ::fsync(fd) != 0)
-        ok = false;
-    if (::close(fd) != 0)
-        ok = false;
+    bool ok = WriteAndClose(fd, bytes);
     if (ok) {
         fs::rename(temp, target, ec);
         ok = !ec;

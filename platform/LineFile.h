@@ -42,10 +42,16 @@ std::vector<std::string> ReadAllLines(const std::filesystem::path& file);
 void WriteAllLines(const std::filesystem::path& file, const std::vector<std::string>& lines);
 
 // Writes bytes to a temporary file beside the target and renames it over the target only after
-// everything was written and flushed; on any failure the target stays as it was.
+// everything was written and flushed; on any failure the target stays as it was. Where no
+// temporary file can be made beside it (a read-only folder) but the target exists and may be
+// written, the target itself is written over instead, without that guarantee.
 void WriteFileAtomically(const std::filesystem::path& file, const std::string& bytes);
 // The lines, each ended by CR LF, written as WriteFileAtomically does.
 void WriteLinesAtomically(const std::filesystem::path& file, const std::vector<std::string>& lines);
+
+// Creates the temporary file of WriteFileAtomically (open(2) with the flags and mode given) and
+// returns its descriptor, or -1. Tests replace it: a read-only folder does not stop root.
+extern int (*CreateTempFile)(const char* path, int flags, int mode);
 
 // The whole file as bytes.
 std::string ReadFileBytes(const std::filesystem::path& file);

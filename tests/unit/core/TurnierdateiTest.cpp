@@ -513,20 +513,13 @@ TEST_F(Turnierdatei, ASaveThatFailsMidwayLeavesTheOldFileAsItWas) {
     EXPECT_EQ(ReadBytes(pfad), TurnierdateiBytes());
 }
 
-TEST_F(Turnierdatei, ASaveOverAReadOnlyFileOrIntoAReadOnlyFolderLeavesTheOldFileAsItWas) {
+TEST_F(Turnierdatei, ASaveOverAReadOnlyFileLeavesItAsItWas) {
     BeispielTurnier();
     const auto pfad = Schreibe("turnier.dat", "alter Stand");
     std::filesystem::permissions(pfad, std::filesystem::perms::owner_read);
     EXPECT_THROW(SpeichereTurnier(), EInOutError);
     EXPECT_EQ(ReadBytes(pfad), "alter Stand");
     std::filesystem::permissions(pfad, std::filesystem::perms::owner_all);
-
-    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read |
-                                                 std::filesystem::perms::owner_exec);
-    if (access(dir.path().c_str(), W_OK) == 0)
-        GTEST_SKIP() << "this user writes into read-only folders";
-    EXPECT_THROW(SpeichereTurnier(), EInOutError);
-    EXPECT_EQ(ReadBytes(pfad), "alter Stand");
 }
 
 } // namespace

@@ -3,9 +3,11 @@
 
 #include "TempDir.h"
 
+#include <cerrno>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 TEST(LineFile, WritesCrLfAndReadsEveryLineEnding) {
@@ -63,14 +65,53 @@ TEST(LineFile, AtomicWriteLeavesTheOldFileWhenItCannotWrite) {
                             std::filesystem::directory_iterator()),
               1)
         << "the temporary file is removed";
+}
 
-    if (::geteuid() != 0) { // root ignores folder permissions
-        std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read |
-                                                     std::filesystem::perms::owner_exec);
-        EXPECT_THROW(WriteFileAtomically(target, "lost"), EInOutError);
-        std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all);
-        EXPECT_EQ(ReadBytes(target), "newer bytes");
-    }
+// The file is replaced by a new one wherever a temporary file can be made beside it; in a
+// folder that refuses new files, an existing writable file is written over in place.
+TEST(LineFile, AtomicWriteWritesOverTheFileWhereNoTemporaryFileCanBeMade) {
+    namespace fs = std::filesystem;
+    TempDir dir;
+    const auto target = dir / "t.dat";
+    const auto neu = dir / "neu.dat";
+    WriteBytes(target, "old");
+    auto inode = [&] {
+        struct stat st {};
+        ::stat(target.c_str(), &st);
+        return st.st_ino;
+    };
+    const auto alt = inode();
+    WriteFileAtomically(target, "atomic");
+    EXPECT_EQ(ReadBytes(target), "atomic");
+    EXPECT_NE(inode(), alt) << "replaced by a new file";
+
+    const auto echt = CreateTempFile;
+    CreateTempFile = [](const char*, int, int) {
+        errno = ENOSPC;
+        return -1;
+    };
+    EXPECT_THROW(WriteFileAtomically(target, "lost"), EInOutError);
+    EXPECT_EQ(ReadBytes(target), "atomic") << "only a refusing folder is worked around";
+    CreateTempFile = [](const char*, int, int) {
+        errno = EACCES;
+        return -1;
+    };
+    const auto ersetzt = inode();
+    WriteFileAtomically(target, "written over");
+    EXPECT_THROW(WriteFileAtomically(neu, "x"), EInOutError);
+    CreateTempFile = echt;
+    EXPECT_EQ(ReadBytes(target), "written over");
+    EXPECT_EQ(inode(), ersetzt) << "the same file, written over";
+    EXPECT_FALSE(fs::exists(neu));
+
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "folder permissions do not stop root; the refusing folder is stood in for "
+                        "above by a temporary file that cannot be created";
+    fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    WriteFileAtomically(target, "read-only folder");
+    EXPECT_THROW(WriteFileAtomically(neu, "x"), EInOutError);
+    fs::permissions(dir.path(), fs::perms::owner_all);
+    EXPECT_EQ(ReadBytes(target), "read-only folder");
 }
 
 TEST(LineFile, AtomicWriteIntoAMissingFolderFailsWithTheFileName) {
