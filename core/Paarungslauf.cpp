@@ -31,6 +31,14 @@ void Werten(int r) {
     throw TuvonError("Die feste Paarung nennt \"" + Cp1252ToUtf8(name) + "\", das gibt es nicht.");
 }
 
+bool Leer(const TRundenErgebnis& e) {
+    const TRundenErgebnis leer;
+    return e.Siegpunkte == leer.Siegpunkte && e.Gegner == leer.Gegner &&
+           e.GegnerArmee.str() == leer.GegnerArmee.str() && e.Punkte == leer.Punkte &&
+           e.Szenariopunkte == leer.Szenariopunkte && e.Armeepunkte == leer.Armeepunkte &&
+           e.Fairplay == leer.Fairplay && e.Tisch == leer.Tisch;
+}
+
 int ErstesOffenesTeam() {
     for (size_t i = 0; i < Teamliste.size(); ++i)
         if (!Teamliste[i]->Gepaart)
@@ -161,9 +169,12 @@ TPaarungslauf PaarungVorbereiten(const std::vector<std::string>& feste) {
         }
     }
     // A result the server stores meanwhile (on the main thread) then never has to grow a
-    // player's list of rounds while the search reads the earlier ones.
-    for (const auto& spieler : Spielerliste)
+    // player's list of rounds while the search reads the earlier ones. What is left empty is
+    // taken back when the search fails.
+    for (const auto& spieler : Spielerliste) {
+        lauf.RundenVorher.emplace_back(spieler->Startnummer, spieler->GetRundenAnzahl());
         spieler->RundeAnlegen(r);
+    }
     lauf.Ergebnis = TPaarungslauf::Stand::Suche;
     return lauf;
 }
@@ -177,6 +188,7 @@ bool PaarungSuchen(const TPaarungslauf& lauf) {
 bool PaarungAbschliessen(const TPaarungslauf& lauf, bool gefunden,
                          const std::function<void()>& schliessen) {
     if (!gefunden) {
+        PaarungZuruecknehmen(lauf);
         Meldung(Text(4));
         return false;
     }
@@ -195,4 +207,12 @@ bool PaarungAbschliessen(const TPaarungslauf& lauf, bool gefunden,
     Meldung(Text(3) + "\r\n" + Text(6) + "\r\n" + Text(7) + IntToStr(a) + ".\r\n" + IntToStr(b) +
             Text(8) + IntToStr(c) + ".\r\n" + IntToStr(d) + Text(8) + IntToStr(e) + ".\r\n");
     return true;
+}
+
+void PaarungZuruecknehmen(const TPaarungslauf& lauf) {
+    for (const auto& [nummer, runden] : lauf.RundenVorher) {
+        TSpieler* s = FindeSpieler(nummer);
+        while (s && s->GetRundenAnzahl() > runden && Leer(*s->Runden.back()))
+            s->Runden.pop_back();
+    }
 }

@@ -8,11 +8,14 @@
 //                        Partner, the teams' Gepaart and Gegner[0]) and the violation counters,
 //                        so nothing else may touch those while it runs; storing results of the
 //                        round being paired may go on (every player holds that round by then)
-//   PaarungAbschliessen (main thread) commit and messages
+//   PaarungAbschliessen (main thread) commit and messages; after a failed search the rounds
+//                        that were added only to make room for those results, and got none,
+//                        are taken back, so a failed run leaves no trace in the players
 // Messages go through the message seam with the program title as caption; the texts are those of
 // section 14 (RegistrierePaarenTexte).
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct TPaarungslauf {
@@ -25,6 +28,9 @@ struct TPaarungslauf {
     bool Teamturnier = false; // teams are paired, not players
     bool Freilos = false;     // the lowest-placed unpaired player got the bye
     int Start = -1;           // list position of the first unpaired player or team
+    // Start number and number of stored rounds of each player before room was made for the
+    // round's results.
+    std::vector<std::pair<int, int>> RundenVorher;
 };
 
 void RegistrierePaarenTexte();
@@ -38,7 +44,12 @@ TPaarungslauf PaarungVorbereiten(const std::vector<std::string>& feste);
 bool PaarungSuchen(const TPaarungslauf& lauf);
 
 // After the search: on success commits, calls schliessen, then shows the success message (with
-// the bye message and the position gaps for players) and returns true; otherwise shows the
-// failure message and returns false.
+// the bye message and the position gaps for players) and returns true; otherwise takes back the
+// room made for the round (PaarungZuruecknehmen), shows the failure message and returns false.
 bool PaarungAbschliessen(const TPaarungslauf& lauf, bool gefunden,
                          const std::function<void()>& schliessen);
+
+// Removes the empty rounds that PaarungVorbereiten added to make room for results of the round
+// while the search runs; a round that got a result meanwhile stays. For a search that failed or
+// threw; on the main thread, after the search has ended.
+void PaarungZuruecknehmen(const TPaarungslauf& lauf);

@@ -230,8 +230,10 @@ void TDlgPaaren::SucheFertig(bool gefunden, std::exception_ptr fehler) {
     suche_.join();
     Beschaeftigt(false);
     Guarded([&] {
-        if (fehler)
+        if (fehler) {
+            PaarungZuruecknehmen(lauf_);
             std::rethrow_exception(fehler);
+        }
         PaarungAbschliessen(lauf_, gefunden, [this] { accept(); });
     });
     emit SucheBeendet();

@@ -63,17 +63,28 @@ TEST_F(Paarungslauf, SearchesOnAnotherThreadAndCommitsAfterwards) {
     EXPECT_EQ(messages.shown[0].caption, "Halvener Paarungs Programm");
 }
 
+// Only the fixed pairings and what the server stored meanwhile stay in the players' rounds.
 TEST_F(Paarungslauf, AFailedSearchIsReportedAndNothingCommitted) {
-    Spieler(2);
+    Spieler(4);
     for (const auto& s : Spielerliste)
         s->Armee = "Orks";
-    const TPaarungslauf lauf = PaarungVorbereiten({});
+    FindeSpieler(1)->SetPunkte(1, 5);
+    AktuellerSpieltag = 3;
+    const TPaarungslauf lauf = PaarungVorbereiten({"Vn4 Nn4", "Vn3 Nn3"});
     ASSERT_EQ(lauf.Ergebnis, TPaarungslauf::Stand::Suche);
+    FindeSpieler(2)->SetPunkte(3, 7); // a result a client sent during the search
     EXPECT_FALSE(PaarungSuchen(lauf));
     EXPECT_FALSE(PaarungAbschliessen(lauf, false, [] { FAIL() << "must stay open"; }));
-    EXPECT_EQ(Gegner(1), -1);
     EXPECT_EQ(messages.Texts(RecordedMessage::Message),
               std::vector<std::string>{"Paaren nicht erfolgreich, bitte Restriktionen lockern"});
+    std::vector<int> runden, gegner;
+    for (int nummer = 1; nummer <= 4; ++nummer) {
+        runden.push_back(FindeSpieler(nummer)->GetRundenAnzahl());
+        gegner.push_back(Gegner(nummer));
+    }
+    EXPECT_EQ(runden, (std::vector<int>{1, 3, 3, 3}));
+    EXPECT_EQ(gegner, (std::vector<int>{-1, -1, 4, 3}));
+    EXPECT_EQ(FindeSpieler(2)->GetPunkte(3), 7);
 }
 
 TEST_F(Paarungslauf, ATeamRoundBeyondFiveIsRefusedBeforeAnythingIsWritten) {
