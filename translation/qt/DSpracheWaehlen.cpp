@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QRadioButton>
@@ -32,27 +33,32 @@ std::filesystem::path Ordner() {
 
 TDlgSpracheWaehlen::TDlgSpracheWaehlen(QWidget* parent) : TFormDialog(parent) {
     setObjectName("DlgSpracheWaehlen");
-    setFixedSize(394, 131);
     rbOriginal = NeuesElement<QRadioButton>(this, "rbOriginal");
-    rbOriginal->setGeometry(16, 14, 200, 20);
     rbOriginal->setChecked(true);
     rbTranslate = NeuesElement<QRadioButton>(this, "rbTranslate");
-    rbTranslate->setGeometry(16, 46, 120, 20);
     cbSprache = NeuesElement<QComboBox>(this, "cbSprache");
-    cbSprache->setGeometry(140, 44, 145, 24);
+    cbSprache->setMinimumWidth(145);
     btOK = NeuesElement<QPushButton>(this, "btOK");
-    btOK->setGeometry(304, 12, 75, 27);
     btOK->setDefault(true);
     Button1 = NeuesElement<QPushButton>(this, "Button1");
-    Button1->setGeometry(16, 90, 160, 27);
     Button1->setAutoDefault(false);
     cbNummern = NeuesElement<QCheckBox>(this, "cbNummern");
-    cbNummern->setGeometry(200, 94, 180, 20);
+
+    // A fixed dialog that still grows with longer captions of a language.
+    auto* raster = new QGridLayout(this);
+    raster->addWidget(rbOriginal, 0, 0, 1, 2);
+    raster->addWidget(btOK, 0, 3);
+    raster->addWidget(rbTranslate, 1, 0);
+    raster->addWidget(cbSprache, 1, 1);
+    raster->setRowMinimumHeight(2, 12);
+    raster->addWidget(Button1, 3, 0);
+    raster->addWidget(cbNummern, 3, 1, 1, 3);
+    raster->setColumnStretch(2, 1);
+    raster->setColumnMinimumWidth(2, 16);
+    raster->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(btOK, &QPushButton::clicked, this, &TDlgSpracheWaehlen::btOKClick);
     connect(Button1, &QPushButton::clicked, this, [this] { Guarded([this] { Button1Click(); }); });
-    if (const QScreen* bildschirm = QGuiApplication::primaryScreen())
-        move(bildschirm->availableGeometry().center() - rect().center());
 }
 
 void TDlgSpracheWaehlen::FormCreate() {
@@ -94,6 +100,9 @@ void TDlgSpracheWaehlen::FormShow() {
         cbSprache->setCurrentIndex(gewaehlt);
         rbTranslate->setChecked(true);
     }
+    adjustSize();
+    if (const QScreen* bildschirm = QGuiApplication::primaryScreen())
+        move(bildschirm->availableGeometry().center() - rect().center());
 }
 
 void TDlgSpracheWaehlen::Button1Click() {
