@@ -55,6 +55,11 @@ void TMain::VerbindeBefehle() {
     Menue(this, Sonstiges1, &TMain::Sonstiges1Click);
     Menue(this, SpielerlschenNurvorerstemSpiel1, &TMain::SpielerlschenNurvorerstemSpiel1Click);
     Menue(this, Info1, &TMain::Info1Click);
+    Menue(this, Tabelle, &TMain::Tabelle2Click);
+    Menue(this, Tabelle2, &TMain::Tabelle2Click);
+    Menue(this, Spieltag, &TMain::Spieltag2Click);
+    Menue(this, Spieltag2, &TMain::Spieltag2Click);
+    Menue(this, Laufzettel1, &TMain::Laufzettel1Click);
     Menue(this, Hilfe2, &TMain::Hilfe2Click);
     Menue(this, Spieltag1, &TMain::Spieltag1Click);
     Menue(this, abelle1, &TMain::abelle1Click);

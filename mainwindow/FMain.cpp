@@ -3,6 +3,7 @@
 
 #include "archive/Spielerarchiv.h"
 #include "core/Data.h"
+#include "core/Laufzettel.h"
 #include "core/Paarungen.h"
 #include "core/Siegpunktmatrix.h"
 #include "core/Teampunkte.h"
@@ -277,6 +278,7 @@ void TMain::FormCreate() {
     for (auto* liste : {&Ortswertung, &Teamwertung, &Armeewertung})
         liste->clear();
     Paarungsliste.clear();
+    LaufzettelStandard();
     Teamliste.clear();
     Teampaarungsliste.clear();
     cbSpieltag->setCurrentIndex(0);

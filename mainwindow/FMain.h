@@ -69,6 +69,9 @@ public:
     void Sonstiges1Click();
     void SpielerlschenNurvorerstemSpiel1Click();
     void Info1Click();
+    void Tabelle2Click();
+    void Spieltag2Click();
+    void Laufzettel1Click();
     void Hilfe2Click();
     void Sprachendern1Click();
     void SpielerinArchivbernehmen1Click();

@@ -14,6 +14,10 @@
 #include "dialogs/DWerteEingeben.h"
 #include "mainwindow/FMain.h"
 #include "platform/Guarded.h"
+#include "reports/DlgLaufzetteldruck.h"
+#include "reports/Laufzettelbericht.h"
+#include "reports/Spieltagbericht.h"
+#include "reports/Tabellenbericht.h"
 #include "server/qt/DlgServer.h"
 #include "translation/qt/DSpracheWaehlen.h"
 
@@ -61,12 +65,16 @@ void ErzeugeFenster() {
     Erzeuge(DlgErgebnisse);
     Erzeuge(DlgArchiv);
     Erzeuge(DlgSaveTurnier);
+    Erzeuge(Form1);
     Erzeuge(DlgMehrererUebernehmen);
     Erzeuge(DlgWerteEingeben);
+    Erzeuge(RepSpieltag);
     Erzeuge(DlgSpielerLoeschen);
     Erzeuge(DlgPaarungenTauschen);
     Erzeuge(dlgTischverwaltung);
     Erzeuge(DlgSiegpunktmatrix);
+    Erzeuge(RepLaufzettel);
+    Erzeuge(DlgLaufzetteldruck);
     Erzeuge(DlgSpracheWaehlen);
 }
 

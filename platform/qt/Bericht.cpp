@@ -34,15 +34,27 @@ const QFontMetricsF& Masse(const TBerichtSchrift& schrift) {
     return it->second;
 }
 
+// A left-aligned text that is wider than its label would run into the next column: it is cut
+// to the label's width, ending in "...".
+QString Gekuerzt(const QString& text, const TBerichtSchrift& schrift, double breiteMm) {
+    if (TextBreiteMm(text, schrift) <= breiteMm)
+        return text;
+    return Masse(schrift).elidedText(text, Qt::ElideRight, breiteMm / MmProPunkt * PixelProPunkt);
+}
+
 // Places the band's labels and lines with the band's top at y (mm from the page's top).
 void Setze(TBerichtSeite& seite, const TBerichtBand& band, BandArt art, int zeile, double rand,
            double y) {
+    seite.baender.push_back({art, zeile, y});
     for (const TBerichtLabel& label : band.Labels) {
         if (label.text.isEmpty())
             continue;
         const double hoehe = ZeilenHoeheMm(label.schrift);
         double x = rand + label.links;
         double breite = label.breite;
+        QString text = label.text;
+        if (breite > 0.0 && label.ausrichtung == Ausrichtung::Links)
+            text = Gekuerzt(text, label.schrift, breite);
         if (breite <= 0.0) {
             breite = TextBreiteMm(label.text, label.schrift);
             if (label.ausrichtung == Ausrichtung::Rechts)
@@ -50,7 +62,7 @@ void Setze(TBerichtSeite& seite, const TBerichtBand& band, BandArt art, int zeil
             else if (label.ausrichtung == Ausrichtung::Zentriert)
                 x -= breite / 2;
         }
-        seite.texte.push_back({label.text, label.schrift, QRectF(x, y + label.oben, breite, hoehe),
+        seite.texte.push_back({text, label.schrift, QRectF(x, y + label.oben, breite, hoehe),
                                label.ausrichtung, label.name, art, zeile});
     }
     for (const TBerichtLinie& linie : band.Linien) {

@@ -83,7 +83,15 @@ struct TBerichtText {
     int zeile;
 };
 
+// A band as placed on a page, also when it holds no text: its top in mm from the page's top.
+struct TBandLage {
+    BandArt band;
+    int zeile;
+    double oben;
+};
+
 struct TBerichtSeite {
+    std::vector<TBandLage> baender;
     std::vector<TBerichtText> texte;
     std::vector<QLineF> linien; // mm from the page's top left corner
 };

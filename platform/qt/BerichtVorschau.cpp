@@ -54,7 +54,11 @@ TBerichtVorschau::TBerichtVorschau(const TBericht& bericht, std::vector<TSpeiche
     : QDialog(parent), bericht_(bericht), formate_(std::move(formate)), seiten_(bericht.Layout()),
       drucker_(new QPrinter(QPrinter::HighResolution)) {
     setObjectName("BerichtVorschau");
-    setWindowTitle(titel);
+    QString ueberschrift = titel;
+    for (const TBerichtText& text : seiten_.front().texte)
+        if (titel.isEmpty() && text.band == BandArt::Titel)
+            ueberschrift += (ueberschrift.isEmpty() ? "" : " ") + text.text;
+    setWindowTitle(ueberschrift);
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
     drucker_->setFullPage(true);
     drucker_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,

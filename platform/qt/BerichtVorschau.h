@@ -18,7 +18,8 @@ class QToolBar;
 class TBerichtVorschau : public QDialog {
     Q_OBJECT
 public:
-    // Lays the report out at once; the report must outlive the window.
+    // Lays the report out at once; the report must outlive the window. Without a title the
+    // window takes the texts of the report's title band.
     TBerichtVorschau(const TBericht& bericht, std::vector<TSpeicherformat> formate,
                      const QString& titel, QWidget* parent = nullptr);
     ~TBerichtVorschau() override;

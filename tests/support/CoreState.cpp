@@ -2,6 +2,7 @@
 
 #include "archive/Spielerarchiv.h"
 #include "core/Data.h"
+#include "core/Laufzettel.h"
 #include "core/Paarungen.h"
 #include "core/PaarungsEngine.h"
 #include "core/Siegpunktmatrix.h"
@@ -32,6 +33,7 @@ void ResetCoreState() {
     Teamwertung.clear();
     Armeewertung.clear();
     Paarungsliste.clear();
+    LaufzettelStandard();
     InitTische();
     InitSiegpunktmatrix();
     SortierSpalte = 2;

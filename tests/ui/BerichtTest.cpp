@@ -3,6 +3,7 @@
 #include "TempDir.h"
 #include "platform/LineFile.h"
 #include "platform/qt/BerichtMaler.h"
+#include "qt/Berichtslesen.h"
 #include "qt/Testumgebung.h"
 
 #include <QAction>

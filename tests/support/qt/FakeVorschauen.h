@@ -23,8 +23,3 @@ public:
     QString titel;
     std::vector<TBerichtSeite> seiten;
 };
-
-// The texts of a page in drawing order.
-QStringList Texte(const TBerichtSeite& seite);
-// The text of a PDF file as pdftotext reads it, pages ended by form feeds.
-QString PdfText(const std::filesystem::path& datei);
