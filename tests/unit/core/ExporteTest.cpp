@@ -214,8 +214,9 @@ TEST_F(ExporteTest, T3RefusesValuesThatWouldShiftTheFields) {
         } catch (const TuvonError& e) {
             const std::string text = e.what();
             EXPECT_NE(text.find("\"" + feld + "\""), std::string::npos) << text;
-            if (feld != "TID")
+            if (feld != "TID") {
                 EXPECT_NE(text.find(b.GetName()), std::string::npos) << text;
+            }
         }
         b.Vorname = "Bert", b.Armee = "Elfen", b.Team = "Neutral", T3TurnierID = "0";
     }
