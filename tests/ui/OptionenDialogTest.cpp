@@ -151,36 +151,6 @@ private slots:
         QCOMPARE(W<QLineEdit>("ETimesAgainstArmy")->text(), QString("2"));
     }
 
-    void versionOneKeepsScenarioAndReadsListsFromLine21() {
-        std::string config = BeispielConfig;
-        config[0] = '1';
-        config.erase(config.find("TRUE\r\n1\r\nNeutral"), 6); // no line 21
-        WriteBytes(*dir_ / "Config.dat", config);
-        SzenarioWerten = true; // the box keeps its design state: unchecked
-        Erzeugen();
-        QVERIFY(!SzenarioWerten);
-        QCOMPARE(OrteNeutral, std::vector<std::string>{"Neutral"});
-        QCOMPARE(ArmeenNeutral.size(), size_t(2));
-    }
-
-    void damagedCountAtStartupIsShownAndTheOptionStateStays() {
-        std::string config = BeispielConfig;
-        Ersetze(config, "0\r\n2\r\nOrks", "x\r\n2\r\nOrks");
-        WriteBytes(*dir_ / "Config.dat", config);
-        FairplayProSpiel = false;
-        Erzeugen();
-        QCOMPARE(messages_->Count(RecordedMessage::Error), size_t(1));
-        QVERIFY(messages_->shown[0].text.find("106") != std::string::npos);
-        // The OK step was skipped: the state is still the main window's.
-        QVERIFY(GleicheArmeenBeachten && DruckMitSpielernummer && !FairplayProSpiel);
-        QVERIFY(OrteNeutral.empty());
-        // The controls read before the damage keep their values; the later check boxes were not
-        // set by the load.
-        QVERIFY(!W<QCheckBox>("cbArmeen")->isChecked());
-        QCOMPARE(W<QListWidget>("lbNeutral")->count(), 1);
-        QVERIFY(!W<QCheckBox>("cbFairplayProSpiel")->isChecked());
-    }
-
     void numberEditsAreCheckedWhileTyping() {
         Erzeugen();
         dlg_->show();

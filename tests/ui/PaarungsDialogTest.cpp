@@ -106,19 +106,6 @@ private slots:
         QVERIFY(FindeSpieler(1)->GetTisch(1) > 0);
     }
 
-    void theGapLinesNameTheLeaderTheTopTenAndTheWholeField() {
-        Spieler(24);
-        dlg_->show();
-        Fest(Name(1), Name(4));
-        Fest(Name(3), Name(12));
-        Fest(Name(11), Name(24));
-        Paaren();
-        QCOMPARE(Gegner()[1], 5);
-        QCOMPARE(Meldungen(), std::vector<std::string>{Utf8ToCp1252(
-                                  "Paaren erfolgreich!\r\nAbstände:\r\n1. gegen 4.\r\n3. gegen "
-                                  "12.\r\n11. gegen 24.\r\n")});
-    }
-
     void aDeletedPlayerDoesNotTakeTheBye() {
         Spieler(8);
         FindeSpieler(8)->Geloescht = true;
@@ -245,17 +232,6 @@ private slots:
         QVERIFY(messages_->shown[0].text.find("Gruppe 1 hat eine ungerade") != std::string::npos);
         QVERIFY(messages_->shown[0].text.find("Gruppe 2 hat eine ungerade") != std::string::npos);
         QCOMPARE(Gegner(), (std::vector<int>{-1, -1, -1, -1}));
-    }
-
-    void aFixedPairingWithAnUnknownNameEndsWithAnError() {
-        Spieler(4);
-        dlg_->show();
-        Fest(Name(1), Name(2));
-        Spielerliste.front()->Vorname = "Anders"; // renamed since the list was filled
-        Paaren();
-        QVERIFY(dlg_->isVisible());
-        QCOMPARE(messages_->Count(RecordedMessage::Error), size_t(1));
-        QVERIFY(messages_->shown[0].text.find("Vn1 Nn1") != std::string::npos);
     }
 
     void aTeamTournamentPairsTeams() {

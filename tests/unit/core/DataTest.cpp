@@ -24,22 +24,6 @@ protected:
 
 } // namespace
 
-TEST_F(DataTest, NewPlayerStartsWithItsDocumentedDefaults) {
-    const TSpieler s;
-    EXPECT_EQ(s.T3ID.str(), "0");
-    EXPECT_EQ(s.T3Zusatz.str(), " ");
-    EXPECT_EQ(s.TeamNr, -1);
-    EXPECT_EQ(s.Partner, -1);
-    EXPECT_EQ(s.ArchivID, -1);
-    EXPECT_EQ(s.Herkunft.str(), "Neutral");
-    EXPECT_EQ(s.Team.str(), "Neutral");
-    EXPECT_EQ(s.Armee.str(), "");
-    EXPECT_EQ(s.Gesamtwertung, 0.0);
-    EXPECT_FALSE(s.Geloescht);
-    EXPECT_EQ(s.GetRundenAnzahl(), 0);
-    EXPECT_EQ(TRundenErgebnis().Gegner, -1);
-}
-
 TEST_F(DataTest, DisplayNamesLeaveOutSingleCharacterParts) {
     TSpieler s;
     s.Vorname = "Anna";
@@ -113,20 +97,7 @@ TEST_F(DataTest, LookupsFindTheFirstMatchOrMinusOne) {
     EXPECT_EQ(FindeSpielerNachName("Anna  Berg"), -1);
 }
 
-TEST_F(DataTest, InitTurnierAndTheCoreTexts) {
-    AktuellerSpieltag = 4;
-    GleicheTeamsBeachten = false;
-    Toleranzen[2] = 3;
-    GruppenBeachten = true;
-    MalGegenSelbeArmee = 5;
-    InitTurnier();
-    EXPECT_EQ(AktuellerSpieltag, 1);
-    EXPECT_TRUE(GleicheArmeenBeachten && KeinePaarungenMehrfach && GleicheOrteBeachten &&
-                NurNMalGegenArmee && GleicheTeamsBeachten);
-    EXPECT_EQ(Toleranzen[2], 0);
-    EXPECT_FALSE(GruppenBeachten);
-    EXPECT_EQ(MalGegenSelbeArmee, 2);
-
+TEST_F(DataTest, TheCoreTexts) {
     EXPECT_EQ(GetTranslatorList(7)->size(), 12u);
     EXPECT_EQ(GetTranslation(7, 8), "Halvener Paarungs Programm");
     EXPECT_EQ(GetTranslation(7, 12), "Paaren nicht m\xF6glich!");

@@ -127,6 +127,7 @@ TEST_F(PaarungUebernehmenTest, GapFiguresOfTheRound) {
     spiel(14, 30);
     spiel(6, 15); // gap 9, equal to 3-12: the first found stays
     spiel(7, 8);
+    spiel(11, 26);          // gap 15, but place 11 is past the top ten
     S(9).SetGegner(3, 9);   // a bye
     S(10).SetGegner(3, 99); // an opponent who does not exist
     int a, b, c, d, e;
@@ -138,8 +139,8 @@ TEST_F(PaarungUebernehmenTest, GapFiguresOfTheRound) {
     // Deleted players are left out; nothing paired gives -1 everywhere.
     S(14).Geloescht = true;
     PaarungsStatistik(a, b, c, d, e);
-    EXPECT_EQ(d, 3);
-    EXPECT_EQ(e, 12);
+    EXPECT_EQ(d, 11);
+    EXPECT_EQ(e, 26);
     AktuellerSpieltag = 4;
     PaarungsStatistik(a, b, c, d, e);
     EXPECT_EQ(a + b + c + d + e, -5);
