@@ -8,6 +8,7 @@
 
 #include "CoreState.h"
 #include "TempDir.h"
+#include "Testaufbau.h"
 
 #include <csignal>
 #include <gtest/gtest.h>
@@ -15,14 +16,6 @@
 #include <unistd.h>
 
 namespace {
-
-void Gruppe(const std::string& name, int erster, int letzter) {
-    auto g = std::make_unique<TTischgruppe>();
-    g->Name = name;
-    g->ErsterTisch = erster;
-    g->LetzterTisch = letzter;
-    Tischgruppen.push_back(std::move(g));
-}
 
 void Zeile(int von, int bis, int sieger, int verlierer) {
     Siegpunktmatrix.push_back(std::make_unique<TSiegIntervall>(
@@ -76,8 +69,8 @@ void BeispielTurnier() {
     TischgruppenManuell = true;
     WieOftProGruppe = 1;
     Tischgruppen.clear();
-    Gruppe("Halle A", 1, 6);
-    Gruppe("Halle B", 7, 12);
+    testaufbau::NeueTischgruppe("Halle A", 1, 6);
+    testaufbau::NeueTischgruppe("Halle B", 7, 12);
     RundenAnzahl = 6;
     GruppenBeachten = true;
     FairplayProSpiel = true;
@@ -176,110 +169,27 @@ TEST_F(Turnierdatei, Version18IsWrittenByteForByte) {
     const std::string bytes = ReadBytes(pfad);
     EXPECT_EQ(bytes, ErwarteteBytes());
     AlsSaat("version18", bytes);
-
-    // The fixed beginning of the header at its offsets.
-    EXPECT_EQ(I32An(bytes, 0), 18);
-    EXPECT_EQ(TextAn(bytes, 4), "T3-9");
-    EXPECT_EQ(bytes.substr(9, 26), std::string(26, '\0')) << "unused text bytes are zero";
-    EXPECT_EQ(TextAn(bytes, 35), "Sommer");
-    EXPECT_EQ(I32An(bytes, 86), 3);
-    EXPECT_EQ(bytes.substr(90, 12), std::string("\1\0\1\0\0\1\1\0\1\0\1\0", 12));
-    EXPECT_EQ(I32An(bytes, 102), 3);
-    EXPECT_EQ(I32An(bytes, 106), 1);
-    EXPECT_EQ(I32An(bytes, 122), 5);
-    EXPECT_EQ(I32An(bytes, 126), 1);
-    EXPECT_EQ(TextAn(bytes, 130), "Bremen");
-
-    // The player record at its offsets, counted from its start.
-    const std::size_t p = bytes.size() - 349 - 2 * 59;
-    EXPECT_EQ(I32An(bytes, p - 4), 1) << "player count";
-    EXPECT_EQ(I32An(bytes, p + 0), 7);
-    EXPECT_EQ(TextAn(bytes, p + 4), "M\xfcller");
-    EXPECT_EQ(TextAn(bytes, p + 50), "Mo");
-    EXPECT_EQ(TextAn(bytes, p + 81), "4711");
-    EXPECT_EQ(I32An(bytes, p + 112), 12);
-    EXPECT_EQ(I32An(bytes, p + 116), 1);
-    EXPECT_EQ(I32An(bytes, p + 132), 5);
-    EXPECT_EQ(TextAn(bytes, p + 136), "Orks");
-    EXPECT_EQ(TextAn(bytes, p + 167), "Kiel");
-    EXPECT_EQ(TextAn(bytes, p + 188), "Rot");
-    EXPECT_EQ(bytes.substr(p + 219, 3), std::string("\0\1\1", 3));
-    EXPECT_EQ(I32An(bytes, p + 222), 2);
-    EXPECT_EQ(TextAn(bytes, p + 226), "Anna");
-    EXPECT_EQ(TextAn(bytes, p + 272), "sp\xe4t");
-    EXPECT_EQ(I32An(bytes, p + 318), 3);
-    EXPECT_EQ(TextAn(bytes, p + 322), "z");
-    EXPECT_EQ(bytes.substr(p + 333, 8), DateiBytes().F64(12.5).b);
-    EXPECT_EQ(I32An(bytes, p + 341), 2);
-    EXPECT_EQ(I32An(bytes, p + 345), 2);
-    const std::size_t r = p + 349;
-    EXPECT_EQ(I32An(bytes, r + 0), 1500);
-    EXPECT_EQ(I32An(bytes, r + 4), 8);
-    EXPECT_EQ(I32An(bytes, r + 8), 15);
-    EXPECT_EQ(TextAn(bytes, r + 12), "Elfen");
-    EXPECT_EQ(I32An(bytes, r + 43), 4);
-    EXPECT_EQ(I32An(bytes, r + 47), 3);
-    EXPECT_EQ(I32An(bytes, r + 51), 2);
-    EXPECT_EQ(I32An(bytes, r + 55), 1);
-    EXPECT_EQ(I32An(bytes, r + 59 + 4), -1);
 }
 
+// Read back, the file gives the same bytes but for the archive link: a reader that misplaces a
+// field or ignores one shows up, as the version files hold other values.
 TEST_F(Turnierdatei, AVersion18FileComesBackWhole) {
     BeispielTurnier();
-    Turniername = std::string(60, 't');
-    Schreibe("a.dat", "");
-    SpeichereTurnier();
-    const std::string gespeichert = ReadBytes(Dateiname);
-
+    std::string bytes = TurnierdateiBytes();
     ResetCoreState();
-    SzenarioEingabe = false;
-    Gruppe("alt", 1, 2);
-    Dateiname = (dir / "a.dat").string();
-    LadeTurnier();
-
-    std::string ohneArchiv = gespeichert;
-    ohneArchiv.replace(gespeichert.size() - 349 - 2 * 59 + 112, 4, DateiBytes().I32(-1).b);
-    EXPECT_EQ(TurnierdateiBytes(), ohneArchiv) << "the same bytes again, but the archive link";
-    EXPECT_EQ(Turniername.str(), std::string(50, 't'));
-    ASSERT_EQ(OrteNeutral.size(), 1u);
-    EXPECT_EQ(OrteNeutral[0], "Ortsname mit 25 Zeic");
-    EXPECT_FALSE(SzenarioEingabe) << "scenario entry is not stored";
-    ASSERT_EQ(Tischgruppen.size(), 2u) << "the file's groups replace the ones before";
-    EXPECT_EQ(Tischgruppen[0]->Name.str(), "Halle A");
-    EXPECT_EQ(Tischgruppen[1]->LetzterTisch, 12);
-    ASSERT_EQ(Siegpunktmatrix.size(), 2u);
-    EXPECT_EQ(Siegpunktmatrix[1]->Bis, 100000);
-    EXPECT_TRUE(SiegpunktmatrixBenutzen);
-    EXPECT_EQ(FaktorQuiz, 0.125);
-    EXPECT_EQ(FaktorFairplay, 2.0);
-    ASSERT_EQ(Spielerliste.size(), 1u);
-    const TSpieler& s = *Spielerliste[0];
-    EXPECT_EQ(s.ArchivID, -1);
-    EXPECT_EQ(s.Platz, 0);
-    EXPECT_EQ(s.Gesamtpunkte, 0);
-    EXPECT_EQ(s.Gesamtwertung, 12.5);
-    EXPECT_EQ(s.Kommentar.str(), "sp\xe4t");
-    ASSERT_EQ(s.GetRundenAnzahl(), 2);
-    EXPECT_EQ(s.GetGegnerArmee(1), "Elfen");
-    EXPECT_EQ(s.GetSzenariopunkte(1), 1);
-    EXPECT_EQ(s.GetGegner(2), -1);
+    LadeTurnierdatei(bytes, "x");
+    bytes.replace(bytes.size() - 349 - 2 * 59 + 112, 4, DateiBytes().I32(-1).b);
+    EXPECT_EQ(TurnierdateiBytes(), bytes);
 }
 
 TEST_F(Turnierdatei, TheTwoFairplayBytesAreEqualAndTheSecondOneCounts) {
+    // The file ends with FairplayProSpiel twice, DruckMitSpielernummer and the player count.
     FairplayProSpiel = false;
     std::string bytes = TurnierdateiBytes();
-    // version, header ... RundenAnzahl, GruppenBeachten, FairplayProSpiel x2, Druck, count 0
-    const std::size_t ende = bytes.size() - 4;
-    EXPECT_EQ(bytes.substr(ende - 3, 2), std::string("\0\0", 2));
+    const std::size_t erstes = bytes.size() - 7;
+    EXPECT_EQ(bytes.substr(erstes, 2), std::string("\0\0", 2));
+    bytes[erstes] = 1;
     FairplayProSpiel = true;
-    bytes = TurnierdateiBytes();
-    EXPECT_EQ(bytes.substr(ende - 3, 2), "\1\1");
-
-    bytes[ende - 3] = 0;
-    LadeTurnierdatei(bytes, "x");
-    EXPECT_TRUE(FairplayProSpiel);
-    bytes[ende - 3] = 1;
-    bytes[ende - 2] = 0;
     LadeTurnierdatei(bytes, "x");
     EXPECT_FALSE(FairplayProSpiel);
 }
@@ -288,35 +198,34 @@ TEST_F(Turnierdatei, EachFlagIsReadFromItsOwnByte) {
     BeispielTurnier();
     const std::string voll = TurnierdateiBytes();
     const std::size_t p = voll.size() - 349 - 2 * 59;
-    auto kopf = [] {
-        return std::vector<bool>{GleicheArmeenBeachten,   KeinePaarungenMehrfach,
-                                 GleicheOrteBeachten,     NurNMalGegenArmee,
-                                 ArmeebewertungKlassisch, ArmeebewertungVergleichend,
-                                 BemalungWerten,          QuizWerten,
-                                 FairplayWerten,          SonstigesWerten,
-                                 GleicheTeamsBeachten,    ErsteRundeNachArmeebewertung};
-    };
-    auto spieler = [] {
+    auto flags = [] {
         const TSpieler& s = *Spielerliste.at(0);
-        return std::vector<bool>{s.Geloescht, s.Bezahlt, s.Gemeldet};
+        return std::vector<bool>{GleicheArmeenBeachten,
+                                 KeinePaarungenMehrfach,
+                                 GleicheOrteBeachten,
+                                 NurNMalGegenArmee,
+                                 ArmeebewertungKlassisch,
+                                 ArmeebewertungVergleichend,
+                                 BemalungWerten,
+                                 QuizWerten,
+                                 FairplayWerten,
+                                 SonstigesWerten,
+                                 GleicheTeamsBeachten,
+                                 ErsteRundeNachArmeebewertung,
+                                 s.Geloescht,
+                                 s.Bezahlt,
+                                 s.Gemeldet};
     };
-    for (std::size_t i = 0; i < 12; ++i) {
+    // Twelve header flags from byte 90, the player's three from his byte 219.
+    for (std::size_t i = 0; i < 15; ++i) {
         std::string bytes = voll;
         bytes.replace(90, 12, std::string(12, '\0'));
-        bytes[90 + i] = 1;
-        LadeTurnierdatei(bytes, "x");
-        std::vector<bool> erwartet(12, false);
-        erwartet[i] = true;
-        EXPECT_EQ(kopf(), erwartet) << "header flag " << i;
-    }
-    for (std::size_t i = 0; i < 3; ++i) {
-        std::string bytes = voll;
         bytes.replace(p + 219, 3, std::string(3, '\0'));
-        bytes[p + 219 + i] = 1;
+        bytes[i < 12 ? 90 + i : p + 219 + i - 12] = 1;
         LadeTurnierdatei(bytes, "x");
-        std::vector<bool> erwartet(3, false);
+        std::vector<bool> erwartet(15, false);
         erwartet[i] = true;
-        EXPECT_EQ(spieler(), erwartet) << "player flag " << i;
+        EXPECT_EQ(flags(), erwartet) << "flag " << i;
     }
 }
 
@@ -400,10 +309,6 @@ TEST_F(Turnierdatei, HugeRoundAndTableNumbersAreKeptWithinUsableBounds) {
     LadeTurnierdatei(TurnierdateiBytes(), "x");
     EXPECT_EQ(AnzahlTischgruppen, 7);
 }
-
-} // namespace
-
-namespace {
 
 // Everything the file holds, plus what a load must not touch.
 std::string Zustand() {

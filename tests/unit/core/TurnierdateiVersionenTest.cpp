@@ -41,7 +41,7 @@ void KopfFuerVersion(DateiBytes& d, int v) {
     }
     if (v >= 15) {
         d.Flag(true);
-        d.Flag(true).I32(3).I32(8).Flag(true).I32(2).Flag(true).I32(1);
+        d.Flag(true).I32(3).I32(8).Flag(true).I32(2).Flag(false).I32(1);
         d.I32(1).Text("Neu", 50, Fuell).I32(1).I32(4);
     }
     if (v >= 16)
@@ -141,6 +141,7 @@ void VorherigerStand() {
         0.75;
     PaarungshilfeAnzeigen = false;
     ErsteInReihenfolge = 6;
+    TischgruppenManuell = true;
     Tischgruppen.push_back(std::make_unique<TTischgruppe>());
     Tischgruppen[0]->Name = "alt";
     RundenAnzahl = 9;
@@ -156,21 +157,16 @@ void PruefeKopf(int v) {
     if (v >= 9) {
         EXPECT_EQ(AktuellerSpieltag, 4);
         // flags 1, 3, 5, 7, 9 and 11 are set
-        EXPECT_FALSE(GleicheArmeenBeachten);
-        EXPECT_TRUE(KeinePaarungenMehrfach);
-        EXPECT_FALSE(GleicheOrteBeachten);
-        EXPECT_TRUE(NurNMalGegenArmee);
-        EXPECT_FALSE(ArmeebewertungKlassisch);
-        EXPECT_TRUE(ArmeebewertungVergleichend);
-        EXPECT_FALSE(BemalungWerten);
-        EXPECT_TRUE(QuizWerten);
-        EXPECT_FALSE(FairplayWerten);
-        EXPECT_TRUE(SonstigesWerten);
-        EXPECT_FALSE(GleicheTeamsBeachten);
-        EXPECT_TRUE(ErsteRundeNachArmeebewertung);
+        const std::vector<bool> flags = {GleicheArmeenBeachten,   KeinePaarungenMehrfach,
+                                         GleicheOrteBeachten,     NurNMalGegenArmee,
+                                         ArmeebewertungKlassisch, ArmeebewertungVergleichend,
+                                         BemalungWerten,          QuizWerten,
+                                         FairplayWerten,          SonstigesWerten,
+                                         GleicheTeamsBeachten,    ErsteRundeNachArmeebewertung};
+        EXPECT_EQ(flags, std::vector<bool>({false, true, false, true, false, true, false, true,
+                                            false, true, false, true}));
         EXPECT_EQ(MalGegenSelbeArmee, 3);
-        EXPECT_EQ(Toleranzen[0], 1);
-        EXPECT_EQ(Toleranzen[4], 5);
+        EXPECT_EQ(std::vector<int>(Toleranzen, Toleranzen + 5), (std::vector<int>{1, 2, 3, 4, 5}));
         EXPECT_EQ(OrteBeruecksichtigt, std::vector<std::string>({"Ort"}));
         EXPECT_EQ(OrteNeutral, std::vector<std::string>({"Nort1", "Nort2"}));
         EXPECT_TRUE(TeamsBeruecksichtigt.empty());
@@ -199,18 +195,16 @@ void PruefeKopf(int v) {
         EXPECT_EQ(Siegpunktmatrix.size(), 9u);
     }
     EXPECT_EQ(SzenarioWerten, v >= 14);
-    EXPECT_EQ(FaktorTurnier, v >= 14 ? 0.1 : 0.75);
-    EXPECT_EQ(FaktorArmee, v >= 14 ? 0.2 : 0.75);
-    EXPECT_EQ(FaktorBemalung, v >= 14 ? 0.3 : 0.75);
-    EXPECT_EQ(FaktorFairplay, v >= 14 ? 0.4 : 0.75);
-    EXPECT_EQ(FaktorQuiz, v >= 14 ? 0.5 : 0.75);
-    EXPECT_EQ(FaktorSonstige, v >= 14 ? 0.6 : 0.75);
+    EXPECT_EQ((std::vector<double>{FaktorTurnier, FaktorArmee, FaktorBemalung, FaktorFairplay,
+                                   FaktorQuiz, FaktorSonstige}),
+              (v >= 14 ? std::vector<double>{0.1, 0.2, 0.3, 0.4, 0.5, 0.6}
+                       : std::vector<double>(6, 0.75)));
     EXPECT_EQ(PaarungshilfeAnzeigen, v >= 15);
     EXPECT_EQ(ErsteInReihenfolge, v >= 15 ? 3 : 6);
     EXPECT_EQ(AnzahlTische, v >= 15 ? 8 : 0);
     EXPECT_EQ(TischgruppenBeruecksichtigen, v >= 15);
     EXPECT_EQ(AnzahlTischgruppen, v >= 15 ? 2 : 5);
-    EXPECT_EQ(TischgruppenManuell, v >= 15);
+    EXPECT_EQ(TischgruppenManuell, v < 15);
     EXPECT_EQ(WieOftProGruppe, v >= 15 ? 1 : 2);
     ASSERT_EQ(Tischgruppen.size(), 1u);
     EXPECT_EQ(Tischgruppen[0]->Name.str(), v >= 15 ? "Neu" : "alt");
@@ -304,19 +298,5 @@ TEST_P(TurnierdateiVersion, RejectsTheFileCutShortAnywhere) {
 
 INSTANTIATE_TEST_SUITE_P(Versionen, TurnierdateiVersion, ::testing::Range(1, 19),
                          [](const auto& info) { return "v" + std::to_string(info.param); });
-
-TEST(TurnierdateiVersion, AVersion11NameIsNotSplit) {
-    ResetCoreState();
-    DateiBytes d;
-    d.I32(11);
-    KopfFuerVersion(d, 11);
-    d.I32(1);
-    SpielerFuerVersion(d, 11, 1, "", "Anna Berg", false);
-    LadeTurnierdatei(d.b, "x");
-    ASSERT_EQ(Spielerliste.size(), 1u);
-    EXPECT_EQ(Spielerliste[0]->Name.str(), "Anna Berg");
-    EXPECT_EQ(Spielerliste[0]->Vorname.str(), "");
-    ResetCoreState();
-}
 
 } // namespace
