@@ -1,7 +1,6 @@
 #include "core/Teamturnier.h"
 #include "core/Tische.h"
 #include "platform/Errors.h"
-#include "platform/Random.h"
 
 #include "RecordingMessages.h"
 #include "TeamFabrik.h"
@@ -152,33 +151,6 @@ TEST_F(TeampaarungTest, CommitPairsMembersSlotAgainstSlotAtTheTeamsTable) {
     EXPECT_EQ(Team("C").Gegner[1], Team("A").Nummer);
     ASSERT_EQ(Teampaarungsliste.size(), 3u);
     EXPECT_EQ(Teampaarungsliste[0]->Name2 + Teampaarungsliste[1]->Name2, "CD");
-}
-
-TEST_F(TeampaarungTest, RandomTablesAvoidTheTeamsEarlierTables) {
-    for (std::uint32_t seed = 1; seed <= 20; ++seed) {
-        ResetCoreState();
-        Teamturnier = true;
-        AnzahlTische = 4;
-        ErsteRundeABCD();
-        AktuellerSpieltag = 2;
-        SeedRandom(seed);
-        ErstelleTeampaarungen();
-        VorbereitenTeampaarung();
-        Fest("A", "C");
-        Fest("B", "D");
-        UebernehmeTeampaarung();
-
-        // Both pairings hold a team of table 1 and one of table 2: only 3 and 4 are free of
-        // repeats, and nobody needs to be warned.
-        const int ac = Spieler(1).GetTisch(2);
-        const int bd = Spieler(2).GetTisch(2);
-        EXPECT_EQ(ac + bd, 7) << seed;
-        EXPECT_TRUE(ac == 3 || ac == 4) << seed;
-        EXPECT_EQ(Spieler(3).GetTisch(2), ac);
-        EXPECT_EQ(Spieler(4).GetTisch(2), bd);
-        EXPECT_EQ(Team("A").Tische[2], ac);
-        EXPECT_TRUE(messages.shown.empty()) << seed;
-    }
 }
 
 TEST_F(TeampaarungTest, ATableRepeatOfTheTeamsIsReported) {
