@@ -90,8 +90,6 @@ TEST_F(Paarungslauf, AFailedSearchIsReportedAndNothingCommitted) {
 TEST_F(Paarungslauf, ATeamRoundBeyondFiveIsRefusedBeforeAnythingIsWritten) {
     Teamturnier = true;
     Spieler(4);
-    for (size_t i = 0; i < 4; ++i)
-        Spielerliste[i]->Team = i < 2 ? "Rot" : "Blau";
     AktuellerSpieltag = 6;
     EXPECT_THROW(PaarungVorbereiten({}), TuvonError);
     for (const auto& s : Spielerliste)

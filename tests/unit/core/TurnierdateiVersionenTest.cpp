@@ -8,6 +8,7 @@
 #include "core/Turnierdatei.h"
 
 #include "CoreState.h"
+#include "Testaufbau.h"
 
 #include <gtest/gtest.h>
 
@@ -124,28 +125,16 @@ std::string DateiDerVersion(int v) {
 
 // A state that differs from the file and from the defaults wherever it can.
 void VorherigerStand() {
-    T3TurnierID = "alt-id";
-    Turniername = "alt";
-    AktuellerSpieltag = 2;
-    MalGegenSelbeArmee = 9;
-    for (int& t : Toleranzen)
-        t = 9;
+    T3TurnierID = "alt-id", Turniername = "alt", AktuellerSpieltag = 2, MalGegenSelbeArmee = 9;
+    std::fill(std::begin(Toleranzen), std::end(Toleranzen), 9);
     OrteNeutral = {"altort"};
     ArmeenBeruecksichtigt = {"altarmee"};
-    KeinePaarungenMehrfach = false;
-    TischeZufaellig = true;
-    Teamturnier = false;
-    SiegpunktmatrixBenutzen = false;
-    SzenarioWerten = false;
+    KeinePaarungenMehrfach = false, TischeZufaellig = true, Teamturnier = false;
+    SiegpunktmatrixBenutzen = false, SzenarioWerten = false, PaarungshilfeAnzeigen = false;
     FaktorTurnier = FaktorArmee = FaktorBemalung = FaktorQuiz = FaktorFairplay = FaktorSonstige =
         0.75;
-    PaarungshilfeAnzeigen = false;
-    ErsteInReihenfolge = 6;
-    TischgruppenManuell = true;
-    Tischgruppen.push_back(std::make_unique<TTischgruppe>());
-    Tischgruppen[0]->Name = "alt";
-    RundenAnzahl = 9;
-    GruppenBeachten = true;
+    ErsteInReihenfolge = 6, TischgruppenManuell = true, RundenAnzahl = 9, GruppenBeachten = true;
+    testaufbau::NeueTischgruppe("alt", 0, 0);
     FairplayProSpiel = SzenarioEingabe = DruckMitSpielernummer = false;
     Spielerliste.push_back(std::make_unique<TSpieler>());
 }
@@ -226,22 +215,17 @@ void PruefeSpieler(int v) {
     EXPECT_EQ(s.Nickname.str(), v >= 7 ? "Nick" : "");
     EXPECT_EQ(s.T3ID.str(), v >= 8 ? "T3x" : "0");
     EXPECT_EQ(s.ArchivID, -1);
-    EXPECT_EQ(s.Armeebewertung, 1);
-    EXPECT_EQ(s.Bemalung, 2);
-    EXPECT_EQ(s.Quiz, 3);
-    EXPECT_EQ(s.Fairplay, 4);
-    EXPECT_EQ(s.Sonstiges, 5);
+    EXPECT_EQ((std::vector<int>{s.Armeebewertung, s.Bemalung, s.Quiz, s.Fairplay, s.Sonstiges}),
+              (std::vector<int>{1, 2, 3, 4, 5}));
     ASSERT_EQ(s.GetRundenAnzahl(), v <= 15 ? 5 : 2);
     for (int r = 1; r <= s.GetRundenAnzahl(); ++r) {
         SCOPED_TRACE(r);
-        EXPECT_EQ(s.GetSiegpunkte(r), 100 + r);
-        EXPECT_EQ(s.GetGegner(r), 20 + r);
-        EXPECT_EQ(s.GetPunkte(r), r);
+        EXPECT_EQ((std::vector<int>{s.GetSiegpunkte(r), s.GetGegner(r), s.GetPunkte(r),
+                                    s.GetArmeepunkte(r), s.GetFairplay(r), s.GetTisch(r),
+                                    s.GetSzenariopunkte(r)}),
+                  (std::vector<int>{100 + r, 20 + r, r, v >= 3 ? 40 + r : 0, v >= 6 ? 60 + r : 0,
+                                    v >= 6 ? 80 + r : 0, v >= 14 ? 90 + r : 0}));
         EXPECT_EQ(s.GetGegnerArmee(r), "GA " + std::to_string(r));
-        EXPECT_EQ(s.GetArmeepunkte(r), v >= 3 ? 40 + r : 0);
-        EXPECT_EQ(s.GetFairplay(r), v >= 6 ? 60 + r : 0);
-        EXPECT_EQ(s.GetTisch(r), v >= 6 ? 80 + r : 0);
-        EXPECT_EQ(s.GetSzenariopunkte(r), v >= 14 ? 90 + r : 0);
     }
     EXPECT_EQ(s.Armee.str(), "Orks");
     EXPECT_EQ(s.Herkunft.str(), "Kiel");
