@@ -2,6 +2,7 @@
 
 #include "core/Data.h"
 #include "core/PaarungTauschen.h"
+#include "dialogs/Bildschirm.h"
 #include "dialogs/Textvergleich.h"
 #include "platform/Guarded.h"
 #include "platform/qt/QtText.h"
@@ -94,6 +95,7 @@ void TDlgPaarungenTauschen::FormShow() {
     TexteSetzen();
     PaarungenLaden();
     Variante = 1;
+    AufBildschirmZentrieren(this);
 }
 
 void TDlgPaarungenTauschen::PaarungenLaden() {

@@ -2,6 +2,7 @@
 
 #include "core/Data.h"
 #include "core/SpielerLoeschen.h"
+#include "dialogs/Bildschirm.h"
 #include "dialogs/Textvergleich.h"
 #include "platform/qt/QtText.h"
 #include "translation/Translate.h"
@@ -65,6 +66,7 @@ void TDlgSpielerLoeschen::TexteSetzen() {
 void TDlgSpielerLoeschen::FormShow() {
     TexteSetzen();
     NamenLaden();
+    AufBildschirmZentrieren(this);
 }
 
 void TDlgSpielerLoeschen::NamenLaden() {

@@ -1,6 +1,7 @@
 #include "dialogs/DWerteEingeben.h"
 
 #include "core/Data.h"
+#include "dialogs/Bildschirm.h"
 #include "dialogs/Textvergleich.h"
 #include "platform/Convert.h"
 #include "platform/qt/QtText.h"
@@ -145,6 +146,7 @@ void TDlgWerteEingeben::FormShow() {
     }
     Seite = 0;
     SeiteAnzeigen();
+    AufBildschirmZentrieren(this);
 }
 
 void TDlgWerteEingeben::SeiteAnzeigen() {

@@ -2,7 +2,6 @@
 // and what result entry and the views do after a swap and a deletion.
 #include "MainFixture.h"
 
-#include "dialogs/DWerteEingeben.h"
 #include "qt/Bedienen.h"
 #include "qt/ModalerDialog.h"
 
@@ -43,7 +42,6 @@ private slots:
         }
         QCOMPARE(titel, QStringList({"Armeebewertung eingeben", "Bemalung eingeben",
                                      "Quiz eingeben", "Fairplay eingeben", "Sonstiges eingeben"}));
-        QCOMPARE(DlgWerteEingeben->Modus, 5);
 
         const QStringList vorher = Zeilen(main.Grid);
         ModalerDialog eingeben([](QDialog& dlg) {
