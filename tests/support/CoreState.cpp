@@ -9,6 +9,7 @@
 #include "core/Teampunkte.h"
 #include "core/Teamturnier.h"
 #include "core/Tische.h"
+#include "core/Verwaltungsdruck.h"
 #include "core/Wertung.h"
 #include "platform/Random.h"
 #include "platform/Uhr.h"
@@ -28,6 +29,7 @@ void ResetCoreState() {
     InitTurnier(); // every option to its built-in value
     SeedRandom(12345);
     SetzeHeute(std::nullopt);
+    VerwaltungSortierung = 0;
 
     Ortswertung.clear();
     Teamwertung.clear();
