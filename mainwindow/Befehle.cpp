@@ -71,6 +71,8 @@ void TMain::VerbindeBefehle() {
     Menue(this, SpielerinArchivbernehmen1, &TMain::SpielerinArchivbernehmen1Click);
     Menue(this, Archivdatenanzeigen1, &TMain::Archivdatenanzeigen1Click);
     Menue(this, MehrereSpielerausArchivbernehmen1, &TMain::MehrereSpielerausArchivbernehmen1Click);
+    Menue(this, Spielerbersicht1, &TMain::Spielerbersicht1Click);
+    Menue(this, Verwaltungsdrucke1, &TMain::Verwaltungsdrucke1Click);
 
     connect(cbSpieltag, &QComboBox::activated, this,
             [this] { Guarded([this] { cbSpieltagChange(); }); });

@@ -84,6 +84,8 @@ public:
     void ErgebnisseExportieren1Click();
     void TischeVerwalten1Click();
     void Siegpunktmatrix1Click();
+    void Spielerbersicht1Click();
+    void Verwaltungsdrucke1Click();
 
     // Exports of the round chosen in the round selector (BefehleExport.cpp). Failures are raised.
     void SpieltagAlsTextSpeichern();

@@ -14,8 +14,11 @@
 #include "dialogs/DWerteEingeben.h"
 #include "mainwindow/FMain.h"
 #include "platform/Guarded.h"
+#include "reports/DDruckKonfigurieren.h"
 #include "reports/DlgLaufzetteldruck.h"
 #include "reports/Laufzettelbericht.h"
+#include "reports/RSpielerUebersicht.h"
+#include "reports/RVerwaltung.h"
 #include "reports/Spieltagbericht.h"
 #include "reports/Tabellenbericht.h"
 #include "server/qt/DlgServer.h"
@@ -69,8 +72,11 @@ void ErzeugeFenster() {
     Erzeuge(DlgMehrererUebernehmen);
     Erzeuge(DlgWerteEingeben);
     Erzeuge(RepSpieltag);
+    Erzeuge(RepSpielerUebersicht);
     Erzeuge(DlgSpielerLoeschen);
     Erzeuge(DlgPaarungenTauschen);
+    Erzeuge(RepVerwaltung);
+    Erzeuge(DlgDruckKonfigurieren);
     Erzeuge(dlgTischverwaltung);
     Erzeuge(DlgSiegpunktmatrix);
     Erzeuge(RepLaufzettel);
