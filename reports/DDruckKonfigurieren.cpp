@@ -2,9 +2,10 @@
 
 #include "core/Verwaltungsdruck.h"
 #include "platform/Guarded.h"
+#include "platform/qt/BerichtVorschau.h"
 #include "platform/qt/QtText.h"
+#include "reports/Berichtstexte.h"
 #include "reports/RVerwaltung.h"
-#include "translation/Translate.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,10 +23,6 @@ TDlgDruckKonfigurieren* DlgDruckKonfigurieren = nullptr;
 namespace {
 
 constexpr int Abschnitt = 8;
-
-QString Text(int id) {
-    return Qs(GetTranslation(Abschnitt, id));
-}
 
 // One row of the group box: its label, then its boxes side by side.
 template <class... Boxen>
@@ -105,10 +102,11 @@ void TDlgDruckKonfigurieren::FormCreate() {
 }
 
 void TDlgDruckKonfigurieren::TexteRegistrieren() {
-    RegisterTexts(Abschnitt, {"Drucken", "Abbrechen", "Ergebnis", "Verwaltung",
-                              "Nur folgende Stati drucken", "Armeeliste", "Alle", "Fehlt",
-                              "Abgegeben", "Rücksprache", "Ok", "Bezahlt", "Ja", "Nein", "Gemeldet",
-                              "Sortieren Nach:", "Name", "Druck Konfigurieren", "Startnummer"});
+    RegistriereAbschnitt(Abschnitt,
+                         {"Drucken", "Abbrechen", "Ergebnis", "Verwaltung",
+                          "Nur folgende Stati drucken", "Armeeliste", "Alle", "Fehlt", "Abgegeben",
+                          "Rücksprache", "Ok", "Bezahlt", "Ja", "Nein", "Gemeldet",
+                          "Sortieren Nach:", "Name", "Druck Konfigurieren", "Startnummer"});
 }
 
 void TDlgDruckKonfigurieren::FormShow() {
@@ -116,24 +114,24 @@ void TDlgDruckKonfigurieren::FormShow() {
 }
 
 void TDlgDruckKonfigurieren::TexteUebersetzen() {
-    setWindowTitle(Text(18));
-    OKBtn->setText(Text(1));
-    CancelBtn->setText(Text(2));
-    pcDrucke->setTabText(pcDrucke->indexOf(tbErgebnis), Text(3));
-    pcDrucke->setTabText(pcDrucke->indexOf(tbVerwaltung), Text(4));
-    gbVerwaltungStati->setTitle(Text(5));
+    setWindowTitle(Text(Abschnitt, 18));
+    OKBtn->setText(Text(Abschnitt, 1));
+    CancelBtn->setText(Text(Abschnitt, 2));
+    pcDrucke->setTabText(pcDrucke->indexOf(tbErgebnis), Text(Abschnitt, 3));
+    pcDrucke->setTabText(pcDrucke->indexOf(tbVerwaltung), Text(Abschnitt, 4));
+    gbVerwaltungStati->setTitle(Text(Abschnitt, 5));
     const std::pair<QAbstractButton*, int> knoepfe[] = {
         {cbAlAlle, 7},  {cbAlFehlt, 8}, {cbAlAbgegeben, 9}, {cbAlRuecksprache, 10}, {cbAlOk, 11},
         {cbBezAlle, 7}, {cbBezJa, 13},  {cbBezNein, 14},    {cbGeAlle, 7},          {cbGeJa, 13},
         {cbGeNein, 14}, {rbJa, 13},     {rbNein, 14}};
     for (const auto& [knopf, id] : knoepfe)
-        knopf->setText(Text(id));
+        knopf->setText(Text(Abschnitt, id));
     for (const auto& [label, id] :
          {std::pair{Label1, 6}, {Label2, 12}, {Label3, 15}, {Label4, 16}, {Label5, 19}})
-        label->setText(Text(id));
+        label->setText(Text(Abschnitt, id));
     cbVerSortBy->clear();
     for (const int id : {17, 6, 12, 15, 19})
-        cbVerSortBy->addItem(Text(id));
+        cbVerSortBy->addItem(Text(Abschnitt, id));
     cbVerSortBy->setCurrentIndex(0);
 }
 
@@ -153,7 +151,7 @@ void TDlgDruckKonfigurieren::OKBtnClick() {
         RepVerwaltung->MitStartnummer = rbJa->isChecked();
         VerwaltungSortierung = cbVerSortBy->currentIndex();
         RepVerwaltung->BuildNewPrintData();
-        RepVerwaltung->Preview();
+        Vorschau(RepVerwaltung->QRVerwaltung, Text(22, 7), {}, this);
     });
     accept();
 }

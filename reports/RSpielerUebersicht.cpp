@@ -2,12 +2,9 @@
 
 #include "core/Data.h"
 #include "dialogs/Textvergleich.h"
-#include "platform/Convert.h"
-#include "platform/qt/BerichtVorschau.h"
 #include "platform/qt/QtText.h"
-#include "translation/Translate.h"
+#include "reports/Berichtstexte.h"
 
-#include <QWidget>
 #include <algorithm>
 
 TRepSpielerUebersicht* RepSpielerUebersicht = nullptr;
@@ -18,17 +15,9 @@ constexpr int Abschnitt = 21;
 // The two text lines of the column header and of a detail band, mm from the band's top.
 constexpr double KopfZeile1 = 2.1, KopfZeile2 = 6.4, DetailZeile2 = 4.2;
 
-QString Text(int id) {
-    return Qs(GetTranslation(Abschnitt, id));
-}
-
-QString Wert(int wert) {
-    return Qs(IntToStr(wert));
-}
-
 // A score not given yet is a blank to fill in.
 QString Ausfuellen(int wert) {
-    return wert <= 0 ? QStringLiteral("___") : Wert(wert);
+    return wert <= 0 ? QStringLiteral("___") : Zahl(wert);
 }
 
 } // namespace
@@ -97,20 +86,20 @@ void TRepSpielerUebersicht::FormCreate() {
 }
 
 void TRepSpielerUebersicht::TexteRegistrieren() {
-    RegisterTexts(Abschnitt, {"Spielerübersicht", "Name", "Ort", "Team", "Nummer", "Armee",
-                              "Bewertung", "Bemalung", "Quiz", "(Nummer)"});
+    RegistriereAbschnitt(Abschnitt, {"Spielerübersicht", "Name", "Ort", "Team", "Nummer", "Armee",
+                                     "Bewertung", "Bemalung", "Quiz", "(Nummer)"});
 }
 
 void TRepSpielerUebersicht::TexteUebersetzen() {
-    QRLabel1->text = Text(1);
-    QRLabel3->text = Text(2);
-    QRLabel4->text = Text(3);
-    QRLabel5->text = Text(4);
-    QRLabel2->text = DruckMitSpielernummer ? Text(10) : QString();
-    QRLabel6->text = Text(6);
-    QRLabel7->text = Text(7);
-    QRLabel9->text = Text(8);
-    QRLabel8->text = Text(9);
+    QRLabel1->text = Text(Abschnitt, 1);
+    QRLabel3->text = Text(Abschnitt, 2);
+    QRLabel4->text = Text(Abschnitt, 3);
+    QRLabel5->text = Text(Abschnitt, 4);
+    QRLabel2->text = DruckMitSpielernummer ? Text(Abschnitt, 10) : QString();
+    QRLabel6->text = Text(Abschnitt, 6);
+    QRLabel7->text = Text(Abschnitt, 7);
+    QRLabel9->text = Text(Abschnitt, 8);
+    QRLabel8->text = Text(Abschnitt, 9);
 }
 
 void TRepSpielerUebersicht::QuickRep1BeforePrint() {
@@ -122,19 +111,15 @@ bool TRepSpielerUebersicht::QuickRep1NeedData() {
     if (Zeile >= static_cast<int>(Druckliste.size()))
         return false;
     const UebersichtDruck& d = Druckliste[static_cast<size_t>(Zeile)];
-    QRLbNummer->text = Wert(Zeile + 1);
-    QRLbStartnummer->text = DruckMitSpielernummer ? "(" + Wert(d.Startnummer) + ")" : QString();
+    QRLbNummer->text = Zahl(Zeile + 1);
+    QRLbStartnummer->text = DruckMitSpielernummer ? "(" + Zahl(d.Startnummer) + ")" : QString();
     QRLbName->text = Qs(d.Name);
     QRLbOrt->text = Qs(d.Ort);
     QRLbTeam->text = Qs(d.Team);
     QRLbArmee->text = Qs(d.Armee);
-    QRLbBewertung->text = Wert(d.Bewertung);
+    QRLbBewertung->text = Zahl(d.Bewertung);
     QRLbBemalung->text = Ausfuellen(d.Bemalung);
     QRLbQuiz->text = Ausfuellen(d.Quiz);
     ++Zeile;
     return true;
-}
-
-void TRepSpielerUebersicht::Preview() {
-    Vorschau(QuickRep1, Text(1), {}, qobject_cast<QWidget*>(parent()));
 }

@@ -34,8 +34,6 @@ public:
     void TexteUebersetzen();
     void QuickRep1BeforePrint();
     bool QuickRep1NeedData();
-    // Shows the preview and returns when it is closed.
-    void Preview();
 
     TBericht QuickRep1;
     std::vector<UebersichtDruck> Druckliste;

@@ -1,11 +1,8 @@
 #include "reports/RVerwaltung.h"
 
-#include "platform/Convert.h"
-#include "platform/qt/BerichtVorschau.h"
 #include "platform/qt/QtText.h"
-#include "translation/Translate.h"
+#include "reports/Berichtstexte.h"
 
-#include <QWidget>
 
 TRepVerwaltung* RepVerwaltung = nullptr;
 
@@ -14,12 +11,8 @@ namespace {
 constexpr int Abschnitt = 22;
 constexpr double KopfOben = 2.1;
 
-QString Text(int id) {
-    return Qs(GetTranslation(Abschnitt, id));
-}
-
 QString JaNein(bool wert) {
-    return Text(wert ? 5 : 6);
+    return Text(Abschnitt, wert ? 5 : 6);
 }
 
 } // namespace
@@ -54,17 +47,17 @@ void TRepVerwaltung::FormCreate() {
 }
 
 void TRepVerwaltung::TexteRegistrieren() {
-    RegisterTexts(Abschnitt,
-                  {"Fehlt", "Abgegeben", "Rücksprache", "Ok", "Ja", "Nein", "Spieler Status",
-                   "Name", "Armeelisten Status", "Bezahlt", "Gemeldet"});
+    RegistriereAbschnitt(Abschnitt,
+                         {"Fehlt", "Abgegeben", "Rücksprache", "Ok", "Ja", "Nein", "Spieler Status",
+                          "Name", "Armeelisten Status", "Bezahlt", "Gemeldet"});
 }
 
 void TRepVerwaltung::TexteUebersetzen() {
-    QRLabel5->text = Text(7);
-    QRLabel1->text = Text(8);
-    QRLabel2->text = Text(9);
-    QRLabel3->text = Text(10);
-    QRLabel4->text = Text(11);
+    QRLabel5->text = Text(Abschnitt, 7);
+    QRLabel1->text = Text(Abschnitt, 8);
+    QRLabel2->text = Text(Abschnitt, 9);
+    QRLabel3->text = Text(Abschnitt, 10);
+    QRLabel4->text = Text(Abschnitt, 11);
 }
 
 void TRepVerwaltung::BuildNewPrintData() {
@@ -81,16 +74,12 @@ bool TRepVerwaltung::QRVerwaltungNeedData() {
         return false;
     const TVerwaltungDruck& d = Druckliste[static_cast<size_t>(Zeile)];
     const QString name = Qs(d.Name.str());
-    QRLName->text = MitStartnummer ? Qs(IntToStr(d.Startnummer)) + " " + name : name;
+    QRLName->text = MitStartnummer ? Zahl(d.Startnummer) + " " + name : name;
     // A status outside 0..3 has no text.
     QRLArmeeliste->text =
-        d.Armeeliste >= 0 && d.Armeeliste < 4 ? Text(d.Armeeliste + 1) : QString();
+        d.Armeeliste >= 0 && d.Armeeliste < 4 ? Text(Abschnitt, d.Armeeliste + 1) : QString();
     QRLBezahlt->text = JaNein(d.Bezahlt);
     QRLGemeldet->text = JaNein(d.Gemeldet);
     ++Zeile;
     return true;
-}
-
-void TRepVerwaltung::Preview() {
-    Vorschau(QRVerwaltung, Text(7), {}, qobject_cast<QWidget*>(parent()));
 }

@@ -19,8 +19,6 @@ public:
     void BuildNewPrintData();
     void QRVerwaltungBeforePrint();
     bool QRVerwaltungNeedData();
-    // Shows the preview and returns when it is closed.
-    void Preview();
 
     TBericht QRVerwaltung;
     std::vector<TVerwaltungDruck> Druckliste;

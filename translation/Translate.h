@@ -29,8 +29,6 @@ void InitTranslator();
 // Appends a text to its section; a section outside 1..23 is ignored. The built-in text is given
 // as written in the program's source (UTF-8) and held as Windows-1252.
 void RegisterText(int section, int id, const std::string& utf8Text);
-// Registers the texts as ids 1, 2, ... of the section.
-void RegisterTexts(int section, std::initializer_list<const char*> utf8Texts);
 
 // Registers the texts under the ids 1, 2, ... in their order.
 void RegisterTexts(int section, std::initializer_list<const char*> utf8Texts);

@@ -4,6 +4,7 @@
 
 #include "platform/Cp1252.h"
 #include "qt/Bedienen.h"
+#include "qt/Berichtslesen.h"
 #include "qt/ModalerDialog.h"
 
 #include <QRadioButton>
