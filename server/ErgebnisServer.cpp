@@ -51,6 +51,27 @@ void ClientHoltOptions(TcpVerbindung& v, bool fairplay, bool szenario) {
 
 } // namespace
 
+void SpeichereGesendetesErgebnis(const std::array<int, 10>& w) {
+    TPaarung* p = FindePaarungVonSpieler(w[0]);
+    if (!p)
+        return;
+    p->Ergebnis1.Siegpunkte = w[2];
+    p->Ergebnis2.Siegpunkte = w[3];
+    p->Ergebnis1.Punkte = w[4];
+    p->Ergebnis2.Punkte = w[5];
+    if (FairplayProSpiel) {
+        p->Ergebnis1.Fairplay = w[6];
+        p->Ergebnis2.Fairplay = w[7];
+    }
+    if (SzenarioEingabe) {
+        p->Ergebnis1.Szenariopunkte = w[8];
+        p->Ergebnis2.Szenariopunkte = w[9];
+    }
+    p->Eingegeben = true;
+    p->VomClient = true;
+    p->SchreibeErgebnis();
+}
+
 TErgebnisServer::TErgebnisServer(Serialisierer& serialisierer, Logfunktion log)
     : serialisierer_(serialisierer), log_(std::move(log)),
       tcp_(TcpEreignisse{[this](TcpVerbindung& v) { MyServerConnect(v); },
@@ -196,30 +217,11 @@ void TErgebnisServer::ClientHoltSpiel(TcpVerbindung& v, TSimpleClient& client) {
 
 void TErgebnisServer::ClientSendetSpiel(TcpVerbindung& v, TSimpleClient& client) {
     // Nothing is stored unless all ten numbers arrived: a broken connection throws first.
-    int w[10];
+    std::array<int, 10> w;
     for (int& x : w)
         x = v.LeseInt();
     log_(LogErgebnis(client.ClientName, w[0], w[1], w[2], w[3]));
-    serialisierer_.Ausfuehren([&] {
-        TPaarung* p = FindePaarungVonSpieler(w[0]);
-        if (!p)
-            return;
-        p->Ergebnis1.Siegpunkte = w[2];
-        p->Ergebnis2.Siegpunkte = w[3];
-        p->Ergebnis1.Punkte = w[4];
-        p->Ergebnis2.Punkte = w[5];
-        if (FairplayProSpiel) {
-            p->Ergebnis1.Fairplay = w[6];
-            p->Ergebnis2.Fairplay = w[7];
-        }
-        if (SzenarioEingabe) {
-            p->Ergebnis1.Szenariopunkte = w[8];
-            p->Ergebnis2.Szenariopunkte = w[9];
-        }
-        p->Eingegeben = true;
-        p->VomClient = true;
-        p->SchreibeErgebnis();
-    });
+    serialisierer_.Ausfuehren([&] { SpeichereGesendetesErgebnis(w); });
 }
 
 void TErgebnisServer::ClientBenutztMatrix(TcpVerbindung& v) {

@@ -10,8 +10,15 @@
 #include "server/ClientListe.h"
 #include "server/Serialisierer.h"
 
+#include <array>
 #include <functional>
 #include <string>
+
+// Stores what a client sent with "Sende" (a start number of either side, the other side's,
+// victory points, points, fair play and scenario points, side 1 first) into the game of that
+// player, as entered and sent by a client; fair play and scenario points only where their
+// options ask for them. A number without a game is ignored. Runs on the main thread.
+void SpeichereGesendetesErgebnis(const std::array<int, 10>& w);
 
 class TErgebnisServer {
 public:

@@ -1,13 +1,11 @@
 #include "Spielerbau.h"
-#include "TestClient.h"
 #include "core/Data.h"
 #include "core/Paarungen.h"
 #include "core/Siegpunktmatrix.h"
 #include "dialogs/DErgebnisse.h"
 #include "qt/DialogTest.h"
-#include "server/qt/DlgServer.h"
+#include "server/ErgebnisServer.h"
 
-#include <future>
 #include <tuple>
 
 namespace {
@@ -33,19 +31,6 @@ void DreiSpiele() {
     FindeSpieler(4)->SetSiegpunkte(2, 100);
     ErstellePaarungsliste();
     PaarungVon(3)->Eingegeben = true;
-}
-
-// What the result server stores when a client sends a result: working copies, the two flags
-// and both players, as one unit.
-void ClientSendet(int nummer, int p1, int p2, int s1, int s2) {
-    TPaarung* p = PaarungVon(nummer);
-    p->Ergebnis1.Punkte = p1;
-    p->Ergebnis2.Punkte = p2;
-    p->Ergebnis1.Siegpunkte = s1;
-    p->Ergebnis2.Siegpunkte = s2;
-    p->Eingegeben = true;
-    p->VomClient = true;
-    p->SchreibeErgebnis();
 }
 
 } // namespace
@@ -232,29 +217,14 @@ private slots:
     }
 
     void aClientResultArrivingWhileOpenIsKept() {
-        TDServer server;
-        server.EPort->setText("0");
-        QTest::mouseClick(server.btnServer, Qt::LeftButton);
-        const int port = server.Port();
-        QVERIFY(port > 0);
-
         dlg_->show();
         Tippe("ESpielerNr", "1");
         Tippe("EPkt1", "2");
         Tippe("ESpielerNr", "5");
         Tippe("EPkt1", "1");
-        // A client sends the result of Carl - Dora through the result server.
-        auto client = std::async(std::launch::async, [port] {
-            TestClient c(port);
-            c.LiesZeile();
-            c.SendeZeile("Tisch 3");
-            c.SendeZeile("Sende");
-            c.SendeInts({5, 6, 800, 100, 13, 3, 1, 1, 0, 0});
-            c.LiesZeile();
-        });
-        QTRY_VERIFY_WITH_TIMEOUT(PaarungVon(5)->VomClient, 20000);
-        client.get();
-        // The dialog does not see it and goes on typing into the old values.
+        // A client sends the result of Carl - Dora; the dialog does not see it and goes on typing
+        // into the old values.
+        SpeichereGesendetesErgebnis({5, 6, 800, 100, 13, 3, 1, 1, 0, 0});
         Tippe("EPkt2", "7");
         Klick("OKBtn");
         // The client's result stands; the organiser's other edit is stored.
@@ -267,7 +237,7 @@ private slots:
         dlg_->show();
         QVERIFY(!PaarungVon(5)->VomClient);
         Tippe("ESpielerNr", "2");
-        ClientSendet(1, 8, 8, 10, 10);
+        SpeichereGesendetesErgebnis({1, 2, 10, 10, 8, 8, 0, 0, 0, 0});
         Tippe("EPkt2", "4");
         Klick("CancelBtn");
         QCOMPARE(FindeSpieler(2)->GetPunkte(2), 8);

@@ -106,15 +106,6 @@ private slots:
         QVERIFY(FindeSpieler(1)->GetTisch(1) > 0);
     }
 
-    void aDeletedPlayerDoesNotTakeTheBye() {
-        Spieler(8);
-        FindeSpieler(8)->Geloescht = true;
-        dlg_->show();
-        Paaren();
-        QCOMPARE(Gegner(), (std::vector<int>{2, 1, 4, 3, 6, 5, 7, 8}));
-        QCOMPARE(messages_->Count(RecordedMessage::Message), size_t(2));
-    }
-
     void pairingAgainAsksFirst() {
         Spieler(4);
         dlg_->show();
