@@ -123,11 +123,4 @@ TEST_F(TeamturnierTest, TeamRankingUsesTheTeamSumsAndBreaksTiesByTheLowerNumber)
     EXPECT_EQ(TeamNamen(), "A|C|B|");
     EXPECT_DOUBLE_EQ(Team("A").Gesamt, 6.0);
     EXPECT_DOUBLE_EQ(Team("A").Differenz, 1.0); // (12-4) + (2-9)
-
-    // Outside a team tournament the same players give averages.
-    Teamturnier = false;
-    BerechneWertung(1, false, false, false, false, false, false, false);
-    UebernehmeTeamwertung();
-    EXPECT_EQ(TeamNamen(), "C|B|A|");
-    EXPECT_DOUBLE_EQ(Team("A").Differenz, 0.5);
 }
