@@ -3,7 +3,6 @@
 #include "platform/qt/QtText.h"
 #include "reports/Berichtstexte.h"
 
-
 TRepVerwaltung* RepVerwaltung = nullptr;
 
 namespace {

@@ -163,24 +163,6 @@ TEST_F(ExporteTest, StandingsHtmlEscapesTextsAndCombinesTheComparativeRating) {
     EXPECT_EQ(TabelleHtmlZeilen(2), erwartet);
 }
 
-TEST_F(ExporteTest, StandingsExportsScoreTheChosenRoundAndSortWithDistinctPlaces) {
-    SpielerAnlegen(1, "Anna", "Arm");
-    SpielerAnlegen(2, "Bert", "Berg");
-    SpielerAnlegen(3, "Carl", "Cord");
-    SpielPaaren(1, 1, 2, 1);
-    Ergebnis(1, 1, 10, 500), Ergebnis(1, 2, 10, 500);
-    SpielPaaren(2, 2, 3, 1);
-    Ergebnis(2, 2, 20, 900), Ergebnis(2, 3, 0, 100);
-
-    WerteFuerExport(1);
-    EXPECT_EQ(Spielerliste[2]->Startnummer, 3);
-    EXPECT_EQ(Spielerliste[0]->Gesamtpunkte, 10);
-    EXPECT_EQ(Spielerliste[1]->Gesamtpunkte, 10);
-    WerteFuerExport(2);
-    EXPECT_EQ(Spielerliste[0]->Startnummer, 2);
-    EXPECT_EQ(Spielerliste[0]->Gesamtpunkte, 30);
-}
-
 TEST_F(ExporteTest, T3LinesHoldSixteenFieldsWithNeutralLeftEmpty) {
     EXPECT_EQ(T3ExportZeilen(1, {7, 3, 2026}),
               (Zeilen{"#Tuvon-Exportdatei, v1.3.3 Export vom 07.03.2026||x", "#TID-0||x"}));
