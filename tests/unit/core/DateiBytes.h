@@ -49,11 +49,6 @@ inline std::int32_t I32An(const std::string& bytes, std::size_t offset) {
     return static_cast<std::int32_t>(u);
 }
 
-// The text of a text field at that offset (length byte first).
-inline std::string TextAn(const std::string& bytes, std::size_t offset) {
-    return bytes.substr(offset + 1, static_cast<unsigned char>(bytes.at(offset)));
-}
-
 // With TUVON_FUZZ_SEEDS naming a folder, the tests leave their files there: seeds for the fuzz
 // target of the reader.
 inline void AlsSaat(const std::string& name, const std::string& bytes) {
