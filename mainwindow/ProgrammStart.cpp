@@ -4,6 +4,7 @@
 #include "mainwindow/Fenster.h"
 #include "platform/Messages.h"
 #include "platform/qt/QtMessages.h"
+#include "platform/qt/QtStandardtexte.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -51,6 +52,7 @@ int ProgrammStart(int& argc, char** argv) {
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
     QApplication::setApplicationName(QStringLiteral("Halvener Paarungs Programm"));
+    LadeQtStandardtexte();
     QtMessages boxen;
     SetMessages(&boxen);
 

@@ -1,6 +1,6 @@
 # Installs the Debian packages the build needs when any is missing. Sourced by run.sh and test.sh.
 tuvon_packages=(cmake ninja-build g++ clang libclang-rt-14-dev ccache pkg-config
-                qt6-base-dev libasio-dev libgtest-dev libgmock-dev libbenchmark-dev
+                qt6-base-dev qt6-translations-l10n libasio-dev libgtest-dev libgmock-dev libbenchmark-dev
                 fonts-liberation2 poppler-utils)
 
 tuvon_install_missing() {

@@ -52,7 +52,10 @@ void SetFileDialogs(FileDialogSeam* seam) {
 QString QtFilter(const std::string& filter) {
     const QStringList parts = Qs(filter).split('|');
     QStringList filters;
-    for (int i = 0; i + 1 < parts.size(); i += 2)
-        filters << parts[i] + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString muster = "(" + QString(parts[i + 1]).replace(';', ' ') + ")";
+        // A name that already shows its pattern, as "Daten(*.dat)" does, shows it once.
+        filters << (parts[i].endsWith(muster) ? parts[i] : parts[i] + " " + muster);
+    }
     return filters.join(";;");
 }

@@ -29,5 +29,6 @@ FileDialogSeam& FileDialogs();
 // The caller keeps ownership; nullptr restores the Qt dialogs.
 void SetFileDialogs(FileDialogSeam* seam);
 
-// "Daten(*.dat)|*.dat|Alle|*.*" -> "Daten(*.dat) (*.dat);;Alle (*.*)"
+// "Daten(*.dat)|*.dat|Alle|*.*" -> "Daten(*.dat);;Alle (*.*)": a name that ends in its pattern
+// keeps it once.
 QString QtFilter(const std::string& filter);

@@ -2,10 +2,15 @@
 // language chosen for the start.
 #include "MainFixture.h"
 #include "platform/Cp1252.h"
+#include "platform/qt/FileDialogs.h"
+#include "platform/qt/QtStandardtexte.h"
 #include "qt/Bedienen.h"
 #include "translation/Translate.h"
 
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTabWidget>
 
 class MainStart : public QObject {
@@ -99,6 +104,24 @@ private slots:
         QCOMPARE(main.bPaaren->text(), QStringLiteral("Paaren"));
         QCOMPARE(GetTranslation(1, 1), std::string("Pair"));
         QVERIFY(LanguageName.empty());
+    }
+
+    // Qt's own buttons and file dialogs, which the program's language files do not reach.
+    void qtsStandardTextsAreGermanAndFiltersShowTheirPatternOnce() {
+        QVERIFY(LadeQtStandardtexte());
+        QMessageBox frage(QMessageBox::NoIcon, "", "", QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(frage.button(QMessageBox::Yes)->text(), QStringLiteral("&Ja"));
+        QCOMPARE(frage.button(QMessageBox::No)->text(), QStringLiteral("&Nein"));
+        QFileDialog datei;
+        datei.setOption(QFileDialog::DontUseNativeDialog);
+        datei.setAcceptMode(QFileDialog::AcceptOpen);
+        QCOMPARE(datei.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open)->text(),
+                 QStringLiteral("&Öffnen"));
+        QCOMPARE(Element<QLabel>(&datei, "fileNameLabel")->text(), QStringLiteral("Datei&name:"));
+
+        QCOMPARE(QtFilter("Daten(*.dat)|*.dat|Alle|*.*"),
+                 QStringLiteral("Daten(*.dat);;Alle (*.*)"));
+        QCOMPARE(QtFilter("Textfile|*.txt"), QStringLiteral("Textfile (*.txt)"));
     }
 };
 
