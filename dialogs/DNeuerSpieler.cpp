@@ -139,7 +139,8 @@ void TDlgNeuerSpiel::ErzeugeSteuerelemente() {
 
     auto* unten = new QHBoxLayout;
     OKBtn = Benannt(new QPushButton(this), "OKBtn");
-    OKBtn->setDefault(true);
+    // Enter belongs to the field it is typed in (the start number searches), never closes.
+    OKBtn->setAutoDefault(false);
     unten->addStretch();
     unten->addWidget(OKBtn);
     haupt->addLayout(unten);
@@ -165,6 +166,7 @@ void TDlgNeuerSpiel::VerbindeEreignisse() {
     connect(NeuerSpieler1, &QAction::triggered, this, [this] { ButtonNeuClick(); });
     connect(ButtonSave, &QToolButton::clicked, this, [this] { ButtonSaveClick(); });
     connect(ToolButton2, &QToolButton::clicked, this, [this] { ToolButton2Click(); });
+    connect(EStartnummer, &QLineEdit::returnPressed, this, [this] { ToolButton2Click(); });
     connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
     connect(lvSpieler, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* zeile) { lvSpielerClick(zeile); });

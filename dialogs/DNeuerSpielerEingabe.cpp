@@ -252,7 +252,7 @@ void TDlgNeuerSpiel::ToolButton2Click() {
         const QString name = Qs(Spielerliste[static_cast<size_t>(index)]->GetName());
         for (int row = 0; row < lvSpieler->count(); ++row) {
             QListWidgetItem* zeile = lvSpieler->item(row);
-            if (zeile->text().compare(name, Qt::CaseInsensitive) == 0) {
+            if (GleichOhneFall(zeile->text(), name)) {
                 lvSpieler->setCurrentItem(zeile);
                 Zeilenklick(zeile);
                 return;

@@ -46,9 +46,8 @@ void Entfernen(QComboBox* box, const QString& name) {
 
 void EntferneErstenEintrag(const std::string& name) {
     const QString gesucht = Qs(name);
-    const auto pos = std::find_if(FesteListe.begin(), FesteListe.end(), [&](const auto& e) {
-        return Qs(e).compare(gesucht, Qt::CaseInsensitive) == 0;
-    });
+    const auto pos = std::find_if(FesteListe.begin(), FesteListe.end(),
+                                  [&](const auto& e) { return GleichOhneFall(Qs(e), gesucht); });
     if (pos != FesteListe.end())
         FesteListe.erase(pos);
 }

@@ -98,7 +98,7 @@ void NeutralSeite::NachLinksClick() {
 bool ListeEnthaelt(const std::vector<std::string>& liste, const std::string& wert) {
     const QString gesucht = Qs(wert);
     return std::any_of(liste.begin(), liste.end(), [&](const std::string& eintrag) {
-        return Qs(eintrag).compare(gesucht, Qt::CaseInsensitive) == 0;
+        return GleichOhneFall(Qs(eintrag), gesucht);
     });
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 // A list row whose text sorts without regard to letter case, as the dialogs' name lists do.
+#include "dialogs/Textvergleich.h"
+
 #include <QListWidgetItem>
 #include <string>
 
@@ -7,7 +9,7 @@ class TSortierteZeile : public QListWidgetItem {
 public:
     using QListWidgetItem::QListWidgetItem;
     bool operator<(const QListWidgetItem& other) const override {
-        return text().compare(other.text(), Qt::CaseInsensitive) < 0;
+        return VergleicheOhneFall(text(), other.text()) < 0;
     }
 };
 

@@ -40,7 +40,7 @@ void Verschieben(QListWidget* von, QListWidget* nach) {
     for (const QString& text : texte) {
         nach->addItem(new TSortierteZeile(text));
         for (int i = 0; i < von->count(); ++i) {
-            if (von->item(i)->text().compare(text, Qt::CaseInsensitive) == 0) {
+            if (GleichOhneFall(von->item(i)->text(), text)) {
                 delete von->takeItem(i);
                 break;
             }

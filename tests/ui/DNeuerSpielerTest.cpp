@@ -5,6 +5,7 @@
 #include "archive/Spielerarchiv.h"
 #include "core/Data.h"
 #include "core/Tische.h"
+#include "platform/Cp1252.h"
 #include "platform/qt/QtText.h"
 #include "qt/DialogTest.h"
 
@@ -34,8 +35,11 @@ private slots:
         SpielerAnlegen(1, "Carl", "Cox");
         SpielerAnlegen(2, "anna", "alt");
         SpielerAnlegen(3, "Bernd", "Bau");
+        SpielerAnlegen(4, Utf8ToCp1252("Änne"), "Zahn");
         dlg_->show();
-        QCOMPARE(Texte(dlg_->lvSpieler), (QStringList{"anna alt", "Bernd Bau", "Carl Cox"}));
+        // German order without regard to case, whatever the system's locale: Ä beside A.
+        QCOMPARE(Texte(dlg_->lvSpieler),
+                 (QStringList{"anna alt", "Änne Zahn", "Bernd Bau", "Carl Cox"}));
         Spielerliste.resize(1);
         Spielerliste[0]->Vorname = "Anna";
         Spielerliste[0]->Name = "Alt";
@@ -163,7 +167,8 @@ private slots:
         SpielerAnlegen(7, "Bernd", "Bau");
         dlg_->show();
         Tippe(dlg_->EStartnummer, "7");
-        dlg_->ToolButton2->click();
+        QTest::keyClick(dlg_->EStartnummer, Qt::Key_Return); // Enter searches, as the button does
+        QVERIFY(dlg_->isVisible());
         QCOMPARE(dlg_->SpielerIndex, 1);
         QCOMPARE(dlg_->EName->text(), QString("Bau"));
         QCOMPARE(dlg_->lvSpieler->currentItem()->text(), QString("Bernd Bau"));
@@ -173,6 +178,8 @@ private slots:
             dlg_->ToolButton2->click();
             QCOMPARE(dlg_->SpielerIndex, 1);
         }
+        QTest::keyClick(dlg_->EName, Qt::Key_Return); // and closes nothing elsewhere
+        QVERIFY(dlg_->isVisible());
         QVERIFY(messages_->shown.empty());
     }
 
