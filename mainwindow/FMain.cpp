@@ -26,12 +26,12 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QStyle>
 #include <QTabWidget>
@@ -86,6 +86,10 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent) {
     ErzeugeWerkzeugleiste();
     ErzeugeSteuerelemente();
     ErzeugeAnsichten();
+    // F5 belongs to the whole window: it reaches it before any control, whichever has the focus.
+    auto* f5 = new QShortcut(QKeySequence(Qt::Key_F5), this, this,
+                             [this] { Guarded([this] { FormKeyDown(Qt::Key_F5); }); });
+    f5->setContext(Qt::WindowShortcut);
 
     OD = new TDateiDialog(this, "OD", TDateiDialog::Oeffnen, "Daten(*.dat)|*.dat|Alle|*.*", "dat");
     SD =
@@ -320,11 +324,4 @@ void TMain::closeEvent(QCloseEvent* event) {
         event->accept();
     else
         event->ignore();
-}
-
-void TMain::keyPressEvent(QKeyEvent* event) {
-    // The controls pass keys they do not use on to the window, so F5 arrives here from any of them.
-    const int taste = event->key();
-    Guarded([this, taste] { FormKeyDown(taste); });
-    QMainWindow::keyPressEvent(event);
 }

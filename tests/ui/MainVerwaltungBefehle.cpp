@@ -5,8 +5,6 @@
 #include "qt/Bedienen.h"
 #include "qt/ModalerDialog.h"
 
-#include <QKeyEvent>
-
 namespace {
 
 // Enters a result through the result command: the game of the start number, side 1's points.
@@ -50,8 +48,7 @@ private slots:
         });
         main.Armeebewertung1->trigger();
         QCOMPARE(Zeilen(main.Grid), vorher);
-        QKeyEvent f5(QEvent::KeyPress, Qt::Key_F5, Qt::NoModifier);
-        QApplication::sendEvent(&main, &f5);
+        QTest::keyClick(&main, Qt::Key_F5);
         QCOMPARE(Zeilen(main.Grid).first(), QString("1|1|Anna Arm|20|-200|30|50"));
     }
 
