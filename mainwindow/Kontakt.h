@@ -1,6 +1,7 @@
 #pragma once
-// Where the program is published and whom to ask: shown in the information box.
-#define TUVON_WEBSEITE "https://tuvon.example.org"
+// Where the program is published and whom to ask: shown in the information box. None has been
+// chosen yet, and an address that leads nowhere is worse than none: they stay empty until then.
+#define TUVON_WEBSEITE ""
 
-constexpr const char* KontaktDeutschEnglisch = "kontakt@tuvon.example.org";
-constexpr const char* KontaktFranzoesisch = "contact-fr@tuvon.example.org";
+constexpr const char* KontaktDeutschEnglisch = "";
+constexpr const char* KontaktFranzoesisch = "";

@@ -170,10 +170,10 @@ private slots:
         QCOMPARE(windows.messages.shown[0].text,
                  Utf8ToCp1252("Dornwalde-Paarungs-Programm\r\n"
                               "Version: 1.5.0.1 Dateiversion: 18\r\n"
-                              "Neueste Version: Immer aktuell auf https://tuvon.example.org\r\n"
+                              "Neueste Version: Immer aktuell auf \r\n"
                               "Kontakt: \r\n"
-                              "Deutsch, Englisch: kontakt@tuvon.example.org\r\n"
-                              "Französisch: contact-fr@tuvon.example.org\r\n"));
+                              "Deutsch, Englisch: \r\n"
+                              "Französisch: \r\n"));
         QCOMPARE(
             windows.messages.shown[1].text,
             std::string("Leider gibt es noch keine Hilfe!\r\nVersuch es bei Problemen doch einmal "
