@@ -118,7 +118,7 @@ private slots:
         QCOMPARE(neu.GetName() + "|" + neu.Armee.str() + "|" + std::to_string(neu.ArchivID),
                  std::string("Bert Berg|Zwerge|1"));
         QCOMPARE(main.Grid->rowCount(), 0);
-        QTest::keyClick(main.bPaaren, Qt::Key_F5);
+        DrueckeF5(main.bPaaren);
         QCOMPARE(main.Grid->rowCount(), 2);
     }
 };

@@ -48,7 +48,7 @@ private slots:
         });
         main.Armeebewertung1->trigger();
         QCOMPARE(Zeilen(main.Grid), vorher);
-        QTest::keyClick(&main, Qt::Key_F5);
+        DrueckeF5(&main);
         QCOMPARE(Zeilen(main.Grid).first(), QString("1|1|Anna Arm|20|-200|30|50"));
     }
 

@@ -81,7 +81,7 @@ private slots:
     void groupsAddTheirColumnOnceAndGoAgain() {
         ProgramWindows windows;
         TMain& main = Geladen(windows, true);
-        QTest::keyClick(main.Grid, Qt::Key_F5);
+        DrueckeF5(main.Grid);
 
         QCOMPARE(Koepfe(main.Grid), (QStringList{"", "", "Platz", "Name", "Punkte", "Differenz",
                                                  "Gruppe", "Armeebewertung", "Gesamt"}));
@@ -105,7 +105,7 @@ private slots:
             }
         } nehmer;
         main.lvSpiele->installEventFilter(&nehmer);
-        QTest::keyClick(main.lvSpiele, Qt::Key_F5);
+        DrueckeF5(main.lvSpiele);
         QCOMPARE(Koepfe(main.Grid).size(), 8);
         QVERIFY(!Koepfe(main.Grid).contains("Gruppe"));
         QCOMPARE(main.lvSpiele->columnCount(), 7);
@@ -126,7 +126,7 @@ private slots:
         // Only the standings are rebuilt by the click.
         QCOMPARE(Zeilen(main.lvSpiele).size(), 2);
 
-        QTest::keyClick(main.cbSpieltag, Qt::Key_F5);
+        DrueckeF5(main.cbSpieltag);
         QCOMPARE(Zeilen(main.Grid), TabelleRunde2);
         QCOMPARE(main.Grid->columnWidth(1), 1);
         QCOMPARE(main.cbSpieltag->currentText(), QStringLiteral("2"));
@@ -186,7 +186,7 @@ private slots:
         QVERIFY(!Guarded([&main] { main.SpieltagAuswahlErneuern(); }));
         QCOMPARE(main.cbSpieltag->count(), 0);
         QCOMPARE(AktuellerSpieltag, 1);
-        QTest::keyClick(main.Grid, Qt::Key_F5);
+        DrueckeF5(main.Grid);
         QCOMPARE(windows.messages.Count(RecordedMessage::Error), size_t(2));
     }
 
@@ -200,7 +200,7 @@ private slots:
         Spiel(1, 1, 3, 4, 15, 5, 1000, 500);
         Spiel(1, 2, 4, 4, 10, 10, 700, 700);
         Teamturnier = true;
-        QTest::keyClick(main.Grid, Qt::Key_F5);
+        DrueckeF5(main.Grid);
 
         QVERIFY(SeiteSichtbar(main, main.tbTeampaarungen));
         QCOMPARE(
@@ -212,7 +212,7 @@ private slots:
                  (QStringList{"1|Rot|2|25.00|25.00", "2|Blau|2|15.00|15.00"}));
 
         Teamturnier = false;
-        QTest::keyClick(main.Grid, Qt::Key_F5);
+        DrueckeF5(main.Grid);
         QVERIFY(!SeiteSichtbar(main, main.tbTeampaarungen));
     }
 
@@ -221,7 +221,7 @@ private slots:
         ProgramWindows windows;
         TMain& main = Geladen(windows);
         FaktorTurnier = 1.5;
-        QTest::keyClick(main.Grid, Qt::Key_F5);
+        DrueckeF5(main.Grid);
         // Carl Cord: 27 points at 150 percent.
         QCOMPARE(Zeilen(main.Grid).first(), QStringLiteral("1|1|Carl Cord|27|700|0|40,5"));
         QCOMPARE(Zeilen(main.lvPaarungsinfo).first(),

@@ -2,6 +2,7 @@
 // Plays the organiser at a window's controls, and reads what lists and boxes show.
 #include "Element.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -17,6 +18,14 @@ inline void Tippe(QLineEdit* feld, const QString& text) {
         QTest::keyClick(feld, Qt::Key_Delete);
     else
         QTest::keyClicks(feld, text);
+}
+
+// F5 pressed at a control, in its window made active first as the desktop does when a modal
+// dialog closes (offscreen, the closed dialog stays the active window): the window's shortcuts
+// work only in the active window.
+inline void DrueckeF5(QWidget* steuerelement) {
+    QApplication::setActiveWindow(steuerelement->window());
+    QTest::keyClick(steuerelement, Qt::Key_F5);
 }
 
 inline void Klick(const QObject* fenster, const char* knopf) {
