@@ -45,17 +45,16 @@ private slots:
         Spielerliste[0]->Name = "Alt";
         dlg_->hide();
         dlg_->show();
-        QCOMPARE(dlg_->windowTitle(), QString("Spieler verwalten"));
-        QCOMPARE(dlg_->cbGeloescht->text(), QString("Gelöscht"));
-        QCOMPARE(dlg_->lbStartnummer->text(), QString("Startnummer suchen:     "));
+        QCOMPARE((QStringList{dlg_->windowTitle(), dlg_->cbGeloescht->text(),
+                              dlg_->lbStartnummer->text(), dlg_->cbArmeelisteStatus->itemText(2)}),
+                 (QStringList{"Spieler verwalten", "Gelöscht",
+                              "Startnummer suchen:     ", "Rücksprache"}));
         QCOMPARE(dlg_->cbArmeelisteStatus->count(), 4);
-        QCOMPARE(dlg_->cbArmeelisteStatus->itemText(2), QString("Rücksprache"));
         QCOMPARE(Texte(dlg_->lvSpieler), QStringList{"Anna Alt"});
         QCOMPARE(dlg_->Modus, TDlgNeuerSpiel::NeuerSpieler);
-        QCOMPARE(dlg_->cbHerkunft->currentText(), QString("Neutral"));
-        QCOMPARE(dlg_->cbTeam->currentText(), QString("Neutral"));
-        QCOMPARE(dlg_->EGruppeNr->text(), QString("0"));
-        QCOMPARE(dlg_->lbSpielerNummer->text(), QString("Startnummer: "));
+        QCOMPARE((QStringList{dlg_->cbHerkunft->currentText(), dlg_->cbTeam->currentText(),
+                              dlg_->EGruppeNr->text(), dlg_->lbSpielerNummer->text()}),
+                 (QStringList{"Neutral", "Neutral", "0", "Startnummer: "}));
         QVERIFY(!dlg_->Geaendert);
         QVERIFY(dlg_->ETeamNr->isHidden());
         QVERIFY(messages_->shown.empty());
@@ -66,8 +65,8 @@ private slots:
         for (int i = 0; i < 3; ++i)
             Eingeben("Hans", "Meier");
         QCOMPARE(Spielerliste.size(), size_t(3));
-        QCOMPARE(Spielerliste[1]->Name.str(), std::string("Meier 1"));
-        QCOMPARE(Spielerliste[2]->Name.str(), std::string("Meier 2"));
+        QCOMPARE(Spielerliste[2]->Name.str() + "/" + Spielerliste[1]->Name.str(),
+                 std::string("Meier 2/Meier 1"));
         QCOMPARE(Spielerliste[2]->Startnummer, 3);
         QCOMPARE(dlg_->lbSpielerNummer->text(), QString("Startnummer: 3"));
         QCOMPARE(Texte(dlg_->lvSpieler),
@@ -116,11 +115,9 @@ private slots:
         dlg_->ButtonSave->click();
 
         const TSpieler& b = *Spielerliste[1];
-        QCOMPARE(b.Name.str(), std::string("Alt"));
-        QCOMPARE(b.Armeebewertung, 17);
+        QVERIFY(std::tie(b.Name.str(), b.Armee.str(), b.Armeebewertung, b.ArmeelisteStatus) ==
+                std::make_tuple("Alt", "Orks", 17, 3));
         QVERIFY(b.Gemeldet && b.Bezahlt);
-        QCOMPARE(b.Armee.str(), std::string("Orks"));
-        QCOMPARE(b.ArmeelisteStatus, 3);
         QCOMPARE(Texte(dlg_->lvSpieler), (QStringList{"Anna Alt", "Anna Alt"}));
         QCOMPARE(Spielerliste.size(), size_t(2));
 
@@ -156,9 +153,8 @@ private slots:
         dlg_->ButtonSave->click();
         QCOMPARE(Spielerliste[0]->Quiz, -3);
         // Paid comes from its own box, not from the registered one.
-        QVERIFY(Spielerliste[0]->Bezahlt);
-        QVERIFY(!Spielerliste[0]->Gemeldet);
-        QVERIFY(!Spielerliste[0]->Geloescht);
+        QVERIFY(Spielerliste[0]->Bezahlt && !Spielerliste[0]->Gemeldet &&
+                !Spielerliste[0]->Geloescht);
         QVERIFY(messages_->shown.empty());
     }
 
@@ -274,9 +270,7 @@ private slots:
 
         QCOMPARE(messages_->Count(RecordedMessage::Error), size_t(1));
         QVERIFY(messages_->shown[0].text.find("vier") != std::string::npos);
-        QCOMPARE(a.Name.str(), std::string("Alt"));
-        QCOMPARE(a.Fairplay, 0);
-        QCOMPARE(a.TeamNr, 4);
+        QVERIFY(std::tie(a.Name.str(), a.Fairplay, a.TeamNr) == std::make_tuple("Alt", 0, 4));
         QCOMPARE(Texte(dlg_->lvSpieler), QStringList{"Anna Alt"});
         QVERIFY(dlg_->cbTeam->findText("Blau") < 0);
         QVERIFY2(dlg_->Geaendert, "the entry is still unsaved");
