@@ -46,6 +46,13 @@ int SiegpunktDifferenz(int a, int b) {
     return static_cast<int>(std::min<long long>(static_cast<long long>(a) - b, INT_MAX));
 }
 
+void PunkteAusSiegpunkten(int siegpunkte1, int siegpunkte2, int& punkte1, int& punkte2) {
+    if (siegpunkte1 > siegpunkte2)
+        SiegpunkteZuPunkten(SiegpunktDifferenz(siegpunkte1, siegpunkte2), punkte1, punkte2);
+    else
+        SiegpunkteZuPunkten(SiegpunktDifferenz(siegpunkte2, siegpunkte1), punkte2, punkte1);
+}
+
 void SiegpunkteZuPunkten(int differenz, int& sieger, int& verlierer) {
     sieger = 0;
     verlierer = 0;

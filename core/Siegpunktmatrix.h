@@ -41,6 +41,10 @@ void SetzeSiegpunktmatrix(const std::vector<TMatrixZeile>& zeilen);
 // the winner points to the side with more victory points.
 void SiegpunkteZuPunkten(int differenz, int& sieger, int& verlierer);
 
+// The points of both sides of a game from their victory points; on a tie side 2 takes the
+// winner's points of the row for difference 0.
+void PunkteAusSiegpunkten(int siegpunkte1, int siegpunkte2, int& punkte1, int& punkte2);
+
 // a - b for a >= b without overflow: victory points may be any two numbers (typed in or sent by a
 // client). Capping at INT_MAX changes no lookup, as no row's lower bound lies above it.
 int SiegpunktDifferenz(int a, int b);

@@ -277,20 +277,8 @@ void TDlgErgebnisse::WertGeaendert(QLineEdit* edit, int TRundenErgebnis::*feld, 
 
 void TDlgErgebnisse::PunkteAusMatrix() {
     TPaarung* p = Gewaehlt();
-    const int s1 = p->Ergebnis1.Siegpunkte;
-    const int s2 = p->Ergebnis2.Siegpunkte;
-    int sieger = 0;
-    int verlierer = 0;
-    if (s1 > s2) {
-        SiegpunkteZuPunkten(SiegpunktDifferenz(s1, s2), sieger, verlierer);
-        p->Ergebnis1.Punkte = sieger;
-        p->Ergebnis2.Punkte = verlierer;
-    } else {
-        // On a tie side 2 takes the winner's column of the row for difference 0.
-        SiegpunkteZuPunkten(SiegpunktDifferenz(s2, s1), sieger, verlierer);
-        p->Ergebnis2.Punkte = sieger;
-        p->Ergebnis1.Punkte = verlierer;
-    }
+    PunkteAusSiegpunkten(p->Ergebnis1.Siegpunkte, p->Ergebnis2.Siegpunkte, p->Ergebnis1.Punkte,
+                         p->Ergebnis2.Punkte);
     // Writing the edits runs their change handlers, which mark the pairing changed when the
     // points differ from what the edits showed.
     EPkt1->setText(QString::number(p->Ergebnis1.Punkte));

@@ -233,16 +233,7 @@ void TErgebnisServer::ClientBenutztMatrix(TcpVerbindung& v) {
         benutzt = SiegpunktmatrixBenutzen;
         if (!benutzt)
             return;
-        int sieger = 0, verlierer = 0;
-        if (x > y) {
-            SiegpunkteZuPunkten(SiegpunktDifferenz(x, y), sieger, verlierer);
-            punkte1 = sieger;
-            punkte2 = verlierer;
-        } else { // a tie gives side 2 the winner's points, as the result dialog does
-            SiegpunkteZuPunkten(SiegpunktDifferenz(y, x), sieger, verlierer);
-            punkte1 = verlierer;
-            punkte2 = sieger;
-        }
+        PunkteAusSiegpunkten(x, y, punkte1, punkte2);
     });
     v.SchreibeInt(benutzt ? 1 : 0);
     if (benutzt) {
