@@ -1,5 +1,6 @@
 #include "archive/Spielerarchiv.h"
 
+#include "Archivbau.h"
 #include "CoreState.h"
 #include "Spielerbau.h"
 
@@ -11,24 +12,6 @@ namespace {
 class ArchivRanglisteTest : public ::testing::Test {
     FrischerZustand zustand_;
 };
-
-TPerson& NeuePerson(const std::string& name) {
-    auto person = std::make_unique<TPerson>();
-    person->Name = name;
-    person->Id = static_cast<int>(Archiv.Personen.size());
-    Archiv.Personen.push_back(std::move(person));
-    return *Archiv.Personen.back();
-}
-
-void NeuesTurnier(TPerson& person, int platz, int punkte, std::vector<int> ergebnisse) {
-    auto turnier = std::make_unique<TTurnier>();
-    turnier->Platz = platz;
-    turnier->Punkte = punkte;
-    turnier->Runden = static_cast<int>(ergebnisse.size());
-    for (size_t i = 0; i < ergebnisse.size(); ++i)
-        turnier->Ergebnis[i] = ergebnisse[i];
-    person.Turniere.push_back(std::move(turnier));
-}
 
 // Id, wins, draws, losses, points, tournaments, best, worst and sum of places.
 std::vector<int> Zaehler(const TPlayerForArchiv& z) {

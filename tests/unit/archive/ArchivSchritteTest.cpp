@@ -1,9 +1,9 @@
 #include "archive/ArchivSchritte.h"
 
+#include "Archivbau.h"
 #include "CoreState.h"
 #include "Spielerbau.h"
 #include "TempDir.h"
-#include "archive/Spielerarchiv.h"
 #include "platform/Errors.h"
 
 #include <gtest/gtest.h>
@@ -17,23 +17,10 @@ protected:
     TempDir dir;
 };
 
-TPerson& Person(const std::string& name, std::vector<std::vector<int>> turniere = {}) {
-    auto& p = *Archiv.Personen.emplace_back(std::make_unique<TPerson>());
-    p.Name = name;
-    p.Id = static_cast<int>(Archiv.Personen.size()) - 1;
-    for (const auto& ergebnisse : turniere) {
-        auto& t = *p.Turniere.emplace_back(std::make_unique<TTurnier>());
-        t.Punkte = ergebnisse.front();
-        t.Runden = static_cast<int>(ergebnisse.size()) - 1;
-        std::copy(ergebnisse.begin() + 1, ergebnisse.end(), t.Ergebnis.begin());
-    }
-    return p;
-}
-
 } // namespace
 
 TEST_F(ArchivSchritteTest, AFailedWriteLeavesTheArchiveAndTheLinksAsBefore) {
-    Person("Anna Arm", {{30, 11}});
+    NeuesTurnier(NeuePerson("Anna Arm"), 1, 30, {11});
     SpielerAnlegen(1, "Anna", "Arm");
     SpielerAnlegen(2, "Bert", "Berg");
 
@@ -51,21 +38,12 @@ TEST_F(ArchivSchritteTest, AFailedWriteLeavesTheArchiveAndTheLinksAsBefore) {
     EXPECT_TRUE(std::filesystem::exists(dir / "Archiv.dat"));
 }
 
-TEST_F(ArchivSchritteTest, RankingLinesNameThePointsTournamentsAndRoundCounts) {
-    EXPECT_TRUE(Ranglistenzeilen().empty());
-    Person("Bert");
-    Person("Anna", {{20, 11, 11, 11, 10, 9}, {15, 11, 11, 11, 11, 10}, {10, 0, 0, 0, 0, 0}});
-    const std::vector<std::string> erwartet{"Anna(45/3)(7/2/6)", "Bert(0/0)(0/0/0)"};
-    EXPECT_EQ(Ranglistenzeilen(), erwartet);
-    EXPECT_EQ(Ranglistenzeilen(), erwartet) << "rebuilt, not appended";
-}
-
 TEST_F(ArchivSchritteTest, EachNameFoundBecomesANewLinkedPlayer) {
-    TPerson& anna = Person("Anna");
+    TPerson& anna = NeuePerson("Anna");
     anna.Herkunft = "Halven";
     anna.Armee = "Orks";
-    Person("Anna");
-    Person(std::string(50, 'L')).Armee = std::string(40, 'A');
+    NeuePerson("Anna");
+    NeuePerson(std::string(50, 'L')).Armee = std::string(40, 'A');
     SpielerAnlegen(1, "", "Anna");
 
     SpielerAusArchiv({"Anna", " Anna ", "Niemand", std::string(50, 'L')});

@@ -9,6 +9,12 @@
 
 namespace {
 
+// The name held as Windows-1252; its file on disk is named in UTF-8.
+const std::string Francais = "Fran\xe7"
+                             "ais";
+const std::string FrancaisDatei = "Fran\xc3\xa7"
+                                  "ais.tlf";
+
 class SprachwahlTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -34,36 +40,37 @@ protected:
 
 TEST_F(SprachwahlTest, ListsLanguageFilesOfAnyCaseSortedWithoutRegardToCase) {
     EXPECT_TRUE(Sprachen(dir.path()).empty());
-    for (const char* datei : {"Zulu.tlf", "Francais.tlf", "English.TLF", "alpha.TlF", "notes.txt",
-                              "tlf", "b.tlf.bak", "English.tlf"})
+    for (const std::string& datei :
+         {std::string("Zulu.tlf"), FrancaisDatei, std::string("English.TLF"),
+          std::string("alpha.TlF"), std::string("notes.txt"), std::string("tlf"),
+          std::string("b.tlf.bak"), std::string("English.tlf")})
         WriteBytes(dir / datei, "1\r\n");
     std::filesystem::create_directory(dir / "Ordner.tlf");
     EXPECT_EQ(Sprachen(dir.path()),
-              (std::vector<std::string>{"alpha", "English", "English", "Francais", "Zulu"}));
+              (std::vector<std::string>{"alpha", "English", "English", Francais, "Zulu"}));
     EXPECT_EQ(Sprachdatei(dir.path(), "English"), dir / "English.TLF");
-    EXPECT_EQ(Sprachdatei(dir.path(), "Francais"), dir / "Francais.tlf");
-    EXPECT_EQ(Sprachdatei(dir.path(), "francais"), std::nullopt);
+    EXPECT_EQ(Sprachdatei(dir.path(), Francais), dir / FrancaisDatei);
+    EXPECT_EQ(Sprachdatei(dir.path(), "zulu"), std::nullopt);
     EXPECT_EQ(Sprachdatei(dir.path(), "Ordner"), std::nullopt);
 }
 
 TEST_F(SprachwahlTest, TheCommandLoadsOrFallsBackToBuiltInAndTheNextStartFollows) {
-    WriteBytes(dir / "Francais.tlf", "1\r\n1||1||Paaren||Apparier||\r\n");
+    WriteBytes(dir / FrancaisDatei, "1\r\n1||1||Paaren||Apparier||\r\n");
+    const std::string gewaehlt = Francais + "\r\n|" + Francais + "|trans|Apparier";
     struct Fall {
         bool original;
         std::string name, danach;
     };
-    for (const Fall& f : {Fall{false, "Francais", "Francais\r\n|Francais|trans|Apparier"},
-                          Fall{true, "Francais", "||orig|Paaren"},
-                          Fall{false, "Francais", "Francais\r\n|Francais|trans|Apparier"},
-                          Fall{false, "Klingonisch", "||orig|Paaren"}}) {
+    for (const Fall& f :
+         {Fall{false, Francais, gewaehlt}, Fall{true, Francais, "||orig|Paaren"},
+          Fall{false, Francais, gewaehlt}, Fall{false, "Klingonisch", "||orig|Paaren"}}) {
         SpracheWaehlen(dir.path(), f.original, f.name);
         EXPECT_EQ(Stand(), f.danach) << f.name << f.original;
         // A fresh start reads what the command remembered.
-        const std::string gewaehlt = LanguageName;
         LanguageName.clear();
         UseOriginal = true;
         SpracheBeimStartLaden(dir.path());
-        EXPECT_EQ(Stand(), f.danach) << "next start after " << gewaehlt;
+        EXPECT_EQ(Stand(), f.danach) << "next start";
     }
 }
 
@@ -76,8 +83,6 @@ TEST_F(SprachwahlTest, AFailedLoadOrWriteKeepsTheRememberedChoice) {
     EXPECT_EQ(GetTranslation(1, 2), "Players") << "lines read before the fault stay applied";
 
     // A "Language" that cannot be replaced stays as it was.
-    WriteBytes(dir / "Language", "English\r\n");
-    LanguageName = "English";
     chmod((dir / "Language").c_str(), 0444);
     for (bool original : {true, false})
         EXPECT_THROW(SpracheWaehlen(dir.path(), original, "English"), EInOutError);
@@ -86,22 +91,21 @@ TEST_F(SprachwahlTest, AFailedLoadOrWriteKeepsTheRememberedChoice) {
 }
 
 TEST_F(SprachwahlTest, WritesTheOriginalOrTheChosenLanguagesOwnFile) {
-    WriteBytes(dir / "Francais.tlf", "1\r\n1||1||Paaren||Apparier||\r\n");
-    SprachfileSchreiben(dir.path(), true, "Francais");
-    EXPECT_EQ(ReadBytes(dir / "Original.TLF"), "1\r\n1||1||Paaren||Paaren||\r\n"
-                                               "1||2||Spieler||Spieler||\r\n");
+    const std::string original = "1\r\n1||1||Paaren||Paaren||\r\n1||2||Spieler||Spieler||\r\n";
+    WriteBytes(dir / FrancaisDatei, "1\r\n1||1||Paaren||Apparier||\r\n");
+    SprachfileSchreiben(dir.path(), true, Francais);
+    EXPECT_EQ(ReadBytes(dir / "Original.TLF"), original);
     EXPECT_EQ(Stand(), "(none)||orig|Paaren");
 
-    LoadLanguageFile(dir / "Francais.tlf");
-    SprachfileSchreiben(dir.path(), false, "Francais");
-    EXPECT_EQ(ReadBytes(dir / "Francais.tlf"), "1\r\n1||1||Paaren||Apparier||\r\n"
-                                               "1||2||Spieler||Spieler||\r\n");
-    EXPECT_EQ(Stand(), "(none)|Francais|trans|Apparier");
+    LoadLanguageFile(dir / FrancaisDatei);
+    SprachfileSchreiben(dir.path(), false, Francais);
+    EXPECT_EQ(ReadBytes(dir / FrancaisDatei),
+              "1\r\n1||1||Paaren||Apparier||\r\n1||2||Spieler||Spieler||\r\n");
+    EXPECT_EQ(Stand(), "(none)|" + Francais + "|trans|Apparier");
 
     // A language file that cannot be replaced keeps its old bytes.
     chmod((dir / "Original.TLF").c_str(), 0444);
     SetTranslation(1, 1, "neu");
     EXPECT_THROW(SprachfileSchreiben(dir.path(), true, ""), EInOutError);
-    EXPECT_EQ(ReadBytes(dir / "Original.TLF"), "1\r\n1||1||Paaren||Paaren||\r\n"
-                                               "1||2||Spieler||Spieler||\r\n");
+    EXPECT_EQ(ReadBytes(dir / "Original.TLF"), original);
 }
