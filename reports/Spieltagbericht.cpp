@@ -38,7 +38,7 @@ QString Paar(int a, int b) {
 } // namespace
 
 TRepSpieltag::TRepSpieltag(QObject* parent)
-    : QObject(parent), QRLbTitel(QuickRep1.Titel.Label("QRLbTitel", 86, 0, 0, Z, {16, true})),
+    : QObject(parent), QRLbTitel(QuickRep1.Titel.Label("QRLbTitel", 86, 0, 0, Z)),
       QRLabel1(QuickRep1.Spaltenkopf.Label("QRLabel1", 11.1, 6.4, 0)),
       QRLabel2(QuickRep1.Spaltenkopf.Label("QRLabel2", 74.1, 6.4, 0)),
       QRLabel3(QuickRep1.Spaltenkopf.Label("QRLabel3", 154.5, 6.4, 0)),

@@ -45,7 +45,17 @@ void ZeichneSeite(QPainter& painter, const TBerichtSeite& seite, double pixelPro
 }
 
 void ZeichneSeiten(const std::vector<TBerichtSeite>& seiten, QPagedPaintDevice& geraet) {
-    if (auto* drucker = dynamic_cast<QPrinter*>(&geraet))
+    // The printer leaves a page range chosen in the print dialog to the application.
+    std::vector<const TBerichtSeite*> gewaehlt;
+    auto* drucker = dynamic_cast<QPrinter*>(&geraet);
+    const bool bereich =
+        drucker && drucker->printRange() == QPrinter::PageRange && !geraet.pageRanges().isEmpty();
+    for (size_t i = 0; i < seiten.size(); ++i)
+        if (!bereich || geraet.pageRanges().contains(static_cast<int>(i) + 1))
+            gewaehlt.push_back(&seiten[i]);
+    if (gewaehlt.empty())
+        return;
+    if (drucker)
         drucker->setFullPage(true);
     geraet.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
@@ -55,10 +65,10 @@ void ZeichneSeiten(const std::vector<TBerichtSeite>& seiten, QPagedPaintDevice& 
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     const double pixelProMm = geraet.logicalDpiX() / 25.4;
-    for (size_t i = 0; i < seiten.size(); ++i) {
+    for (size_t i = 0; i < gewaehlt.size(); ++i) {
         if (i > 0)
             geraet.newPage();
-        ZeichneSeite(painter, seiten[i], pixelProMm);
+        ZeichneSeite(painter, *gewaehlt[i], pixelProMm);
     }
     painter.end();
 }

@@ -3,11 +3,13 @@
 #include "TempDir.h"
 #include "platform/LineFile.h"
 #include "platform/qt/BerichtMaler.h"
+#include "platform/qt/QtText.h"
 #include "qt/Berichtslesen.h"
 #include "qt/Testumgebung.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QPrinter>
 #include <QToolBar>
 
 namespace {
@@ -123,6 +125,15 @@ private slots:
         QCOMPARE(text.count("Name"), 2);
         QVERIFY(text.contains(QRegularExpression("Zeile 1 +10\\n")));
         QVERIFY(text.section('\f', 1).contains(QRegularExpression("Zeile 70 +700\\n")));
+
+        // A page range chosen in the print dialog prints those pages only.
+        QPrinter drucker;
+        drucker.setOutputFormat(QPrinter::PdfFormat);
+        drucker.setOutputFileName(PathToQString(ordner / "seite2.pdf"));
+        drucker.setPrintRange(QPrinter::PageRange);
+        drucker.setFromTo(2, 2);
+        ZeichneSeiten(probe.bericht.Layout(), drucker);
+        QCOMPARE(PdfText(ordner / "seite2.pdf").simplified(), text.section('\f', 1).simplified());
     }
 
     void previewSavesPrintsAndPages() {
