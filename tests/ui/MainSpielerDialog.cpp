@@ -44,27 +44,6 @@ private slots:
         QCOMPARE(GetTranslation(12, 1), std::string("Spieler verwalten"));
     }
 
-    void playerCommandEntersAPlayerAndRefreshes() {
-        ProgramWindows windows;
-        TMain& main = windows.Start();
-        ModalerDialog eingeben([](QDialog& dlg) {
-            dlg.findChild<QLineEdit*>("EVorname")->setText("Hans");
-            dlg.findChild<QLineEdit*>("EName")->setText("Meier");
-            dlg.findChild<QToolButton*>("ButtonSave")->click();
-            dlg.findChild<QPushButton*>("OKBtn")->click();
-        });
-        main.bSpieler->click();
-        QVERIFY(eingeben.Gezeigt());
-        QCOMPARE(Spielerliste.size(), size_t(1));
-        QVERIFY(HatZeile(main.Grid, "Hans Meier"));
-
-        ModalerDialog zeigen(
-            [](QDialog& dlg) { QCOMPARE(dlg.findChild<QListWidget*>("lvSpieler")->count(), 1); });
-        main.SpielerVerndern->trigger();
-        QVERIFY(zeigen.Gezeigt());
-        QVERIFY(windows.messages.shown.empty());
-    }
-
     void archiveEntryCreatesPlayersFromPersons() {
         ProgramWindows windows;
         windows.WriteSetting("Archiv.dat", ZweiPersonen);
