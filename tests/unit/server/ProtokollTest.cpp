@@ -187,8 +187,9 @@ TEST_F(ServerTest, LoginTakesTheFirstLineWhateverItHolds) {
         std::multiset<std::string> namen;
         for (const auto& c : Clientliste) {
             namen.insert(c->ClientName);
-            if (c->ClientName == "Logging In")
+            if (c->ClientName == "Logging In") {
                 EXPECT_TRUE(c->NeedsMatrix && c->NeedsOptions);
+            }
         }
         EXPECT_EQ(namen, (std::multiset<std::string>{"Logging In", "", "Hole"}));
         ASSERT_EQ(Clientliste.size(), 3u);
