@@ -44,27 +44,10 @@ void WaehleUndSchliesse(TDlgSpracheWaehlen& d, const QString& sprache) {
 class SprachDialogTest : public QObject {
     Q_OBJECT
 private slots:
-    void offersTheLanguagesFoundAndPreselectsTheRememberedOne() {
-        struct Fall {
-            std::vector<std::string> dateien;
-            std::string wahl;
-            QString gezeigt;
-        };
-        for (const Fall& f :
-             {Fall{{}, "Alt", "||orig disabled"},
-              // A name of one letter is not preselected.
-              Fall{{"E.tlf", "A.tlf"}, "E", "A,E|A|orig"},
-              Fall{{"English.TLF", "Francais.tlf"}, "English", "English,Francais|English|trans"}}) {
-            ProgramWindows windows;
-            for (const std::string& datei : f.dateien)
-                windows.WriteSetting(datei, "1\r\n");
-            windows.WriteSetting("Language", f.wahl + "\r\n");
-            QCOMPARE(Sprachbefehl(windows.Start(), [](auto& d) { d.close(); }), f.gezeigt);
-        }
-    }
-
     void aChosenLanguageReachesTheMainWindowAtOnceAndOthersAtTheirNextShowing() {
         ProgramWindows windows;
+        windows.WriteSetting("Language", "E\r\n");
+        windows.WriteSetting("E.tlf", "1\r\n");
         windows.WriteSetting("English.TLF", "1\r\n"
                                             "1||1||Paaren||Pair||\r\n"
                                             "4||1||Sprache w\xe4hlen||Language||\r\n"
@@ -78,7 +61,9 @@ private slots:
             fenster->show();
             fenster->hide();
         }
-        Sprachbefehl(main, [](auto& d) { WaehleUndSchliesse(d, "English"); });
+        // The language "E" loaded at start has a one-letter name: it is not preselected.
+        QCOMPARE(Sprachbefehl(main, [](auto& d) { WaehleUndSchliesse(d, "English"); }),
+                 QString("E,English,Kaputt|E|orig"));
         QCOMPARE(main.bPaaren->text(), QString("Pair"));
         QStringList titel;
         for (QDialog* fenster : andere) {
@@ -90,27 +75,42 @@ private slots:
         QCOMPARE(titel, (QStringList{"Paaren", "Pairing", "Server", "Result server", "Archiv",
                                      "Archive", "Sprache wählen", "Language"}));
 
-        // A language that fails to load is shown as an error; the captions stay as they were.
-        Sprachbefehl(main, [](auto& d) { WaehleUndSchliesse(d, "Kaputt"); });
+        // The next showing offers the language chosen. One that fails to load is shown as an
+        // error, and the captions stay as they were.
+        QCOMPARE(Sprachbefehl(main, [](auto& d) { WaehleUndSchliesse(d, "Kaputt"); }),
+                 QString("E,English,Kaputt|English|trans"));
         QCOMPARE(windows.messages.Count(RecordedMessage::Error), size_t(1));
         QCOMPARE(main.bPaaren->text(), QString("Pair"));
+
+        for (const char* datei : {"E.tlf", "English.TLF", "Kaputt.TLF"})
+            std::filesystem::remove(windows.folder / datei);
+        QCOMPARE(Sprachbefehl(main, [](auto& d) { d.close(); }), QString("||trans disabled"));
+        windows.WriteSetting("E.tlf", "1\r\n");
+        QCOMPARE(Sprachbefehl(main, [](auto& d) { d.close(); }), QString("E|E|trans"));
     }
 
     void translatorModeWritesTheOriginalAndOnlyOkStoresTheNumbers() {
-        for (const bool ok : {false, true}) {
-            ProgramWindows windows;
-            windows.WriteSetting("Translator.txt", "");
-            TMain& main = windows.Start();
-            const QString gezeigt = Sprachbefehl(main, [ok](TDlgSpracheWaehlen& d) {
-                Klick(&d, "Button1");
-                QTest::mouseClick(d.cbNummern, Qt::LeftButton);
-                ok ? Klick(&d, "btOK") : void(d.close());
-            });
-            QCOMPARE(gezeigt, QString("||orig disabled|translator"));
-            QCOMPARE(ShowNumbers, ok);
-            QCOMPARE(main.bPaaren->text(), ok ? QString("Paaren(1/1)") : QString("Paaren"));
-            QVERIFY(std::filesystem::exists(windows.folder / "Original.TLF"));
-        }
+        ProgramWindows windows;
+        windows.WriteSetting("Translator.txt", "");
+        windows.WriteSetting("Language", "English\r\n");
+        windows.WriteSetting("English.TLF", "1\r\n");
+        TMain& main = windows.Start();
+        // The language loaded at start is preselected.
+        QCOMPARE(Sprachbefehl(main,
+                              [](TDlgSpracheWaehlen& d) {
+                                  d.rbOriginal->click();
+                                  Klick(&d, "Button1");
+                                  QTest::mouseClick(d.cbNummern, Qt::LeftButton);
+                                  d.close();
+                              }),
+                 QString("English|English|trans|translator"));
+        QVERIFY(std::filesystem::exists(windows.folder / "Original.TLF"));
+        QVERIFY(!ShowNumbers);
+        Sprachbefehl(main, [](TDlgSpracheWaehlen& d) {
+            QTest::mouseClick(d.cbNummern, Qt::LeftButton);
+            Klick(&d, "btOK");
+        });
+        QCOMPARE(main.bPaaren->text(), QString("Paaren(1/1)"));
     }
 };
 

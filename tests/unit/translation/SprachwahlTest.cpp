@@ -10,10 +10,8 @@
 namespace {
 
 // The name held as Windows-1252; its file on disk is named in UTF-8.
-const std::string Francais = "Fran\xe7"
-                             "ais";
-const std::string FrancaisDatei = "Fran\xc3\xa7"
-                                  "ais.tlf";
+const std::string Francais = std::string("Fran\xe7") + "ais";
+const std::string FrancaisDatei = std::string("Fran\xc3\xa7") + "ais.tlf";
 
 class SprachwahlTest : public ::testing::Test {
 protected:
