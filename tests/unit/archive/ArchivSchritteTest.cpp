@@ -42,6 +42,7 @@ TEST_F(ArchivSchritteTest, EachNameFoundBecomesANewLinkedPlayer) {
     TPerson& anna = NeuePerson("Anna");
     anna.Herkunft = "Halven";
     anna.Armee = "Orks";
+    anna.Team = "Rot"; // the player keeps its own team
     NeuePerson("Anna");
     NeuePerson(std::string(50, 'L')).Armee = std::string(40, 'A');
     SpielerAnlegen(1, "", "Anna");
