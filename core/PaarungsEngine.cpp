@@ -8,6 +8,7 @@
 #include "platform/Messages.h"
 #include "translation/Translate.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,9 @@ bool PaarungsSucheAbgebrochen = false;
 std::int64_t PaarungsSuchaufwand = 0;
 
 namespace {
+
+// Pairs the plain search may try before the search prepares its matrix and checks.
+constexpr std::int64_t VorabSchritte = 4'000;
 
 TSpieler& Spieler(int index) {
     return *Spielerliste[static_cast<size_t>(index)];
@@ -60,6 +64,36 @@ void Trenne(int i, int j) {
     Spieler(j).Partner = -1;
     Spieler(i).Gepaart = false;
     Spieler(j).Gepaart = false;
+}
+
+// The plain search straight on the players, for at most schritte pairs tried: 1 found (recorded
+// as the plain search leaves it), 0 no pairing, -1 the steps did not suffice (everything as
+// before). Most rounds are settled so before any preparation.
+int SchlichtVorab(int i, std::int64_t& schritte) {
+    for (int j = i + 1; j < Anzahl(); ++j) {
+        if (Spieler(j).Gepaart || (GruppenBeachten && Spieler(j).Gruppe != Spieler(i).Gruppe))
+            continue;
+        if (--schritte < 0)
+            return -1;
+        PruefePaarung(i, j);
+        int behalten[5];
+        for (int k = 0; k < 5; ++k)
+            behalten[k] = PaarVerstoesse[k];
+        int ergebnis = 0;
+        if (!UeberToleranz()) {
+            Verbinde(i, j);
+            const int naechster = ErsterUngepaarter();
+            ergebnis = naechster < 0 ? 1 : SchlichtVorab(naechster, schritte);
+            if (ergebnis == 1)
+                return 1;
+            Trenne(i, j);
+        }
+        for (int k = 0; k < 5; ++k)
+            Verstoesse[k] -= behalten[k];
+        if (ergebnis < 0)
+            return -1;
+    }
+    return 0;
 }
 
 // Positions of the unmarked players in a rule matrix built over the given list indexes.
@@ -156,12 +190,19 @@ bool PaareRekursiv(int i) {
     PaarungsSuchaufwand = 0;
     if (i < 0 || i >= Anzahl())
         return false;
+    std::int64_t schritte = std::min(VorabSchritte, PaarungsSuchgrenze);
+    const int vorab = SchlichtVorab(i, schritte);
+    std::int64_t aufwand =
+        std::min(VorabSchritte, PaarungsSuchgrenze) - std::max<std::int64_t>(schritte, 0);
+    if (vorab >= 0) {
+        PaarungsSuchaufwand = aufwand;
+        return vorab == 1;
+    }
     std::vector<int> listenindizes;
     for (int k = 0; k < Anzahl(); ++k)
         if (!Spieler(k).Gepaart || k == i)
             listenindizes.push_back(k);
     const paarung::TRegelmatrix regeln(listenindizes);
-    std::int64_t aufwand = 0;
     paarung::TSuchergebnis ergebnis = paarung::TSuchergebnis::Unmoeglich;
     paarung::TPaarungsSuche suche(regeln, PaarungsSuchgrenze, aufwand);
 

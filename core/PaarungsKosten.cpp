@@ -507,7 +507,8 @@ void TGewichte::Loese() {
 
 } // namespace
 
-long long KleinsteKosten(int anzahl, const std::vector<TKante>& kanten, std::int64_t& aufwand) {
+long long KleinsteKosten(int anzahl, const std::vector<TKante>& kanten, std::int64_t& aufwand,
+                         std::vector<int>* partner) {
     if (anzahl % 2 != 0)
         return -1;
     if (anzahl == 0)
@@ -526,6 +527,11 @@ long long KleinsteKosten(int anzahl, const std::vector<TKante>& kanten, std::int
         if (k < 0)
             return -1;
         summe += kanten[static_cast<size_t>(k)].kosten; // each edge counted from both ends
+        if (partner) {
+            const TKante& e = kanten[static_cast<size_t>(k)];
+            partner->resize(static_cast<size_t>(anzahl));
+            (*partner)[static_cast<size_t>(v)] = e.a == v ? e.b : e.a;
+        }
     }
     return summe / 2;
 }

@@ -14,7 +14,9 @@ struct TKante {
 };
 
 // The least sum of costs over all perfect matchings of the vertices 0..anzahl-1 using the edges
-// given, or -1 when there is no perfect matching. Adds the work done to aufwand.
-long long KleinsteKosten(int anzahl, const std::vector<TKante>& kanten, std::int64_t& aufwand);
+// given, or -1 when there is no perfect matching. Adds the work done to aufwand. When partner is
+// given, it receives such a cheapest matching (the partner of each vertex).
+long long KleinsteKosten(int anzahl, const std::vector<TKante>& kanten, std::int64_t& aufwand,
+                         std::vector<int>* partner = nullptr);
 
 } // namespace paarung

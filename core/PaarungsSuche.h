@@ -1,23 +1,30 @@
 #pragma once
-// The depth-first search for the first complete pairing in standings order, with exact pruning.
+// The search for the first complete pairing in standings order.
 //
 // The order is that of the plain backtracking: the first free player takes the first acceptable
 // partner below him, and a choice is revised only when the players after it cannot be paired.
-// Since violations only ever add up, that result is the first pairing in this order whose counts
-// stay within the budgets; a branch may therefore be cut as soon as it is proven to hold no
-// complete pairing at all, and the result stays the same. Branches are cut by
+// Since violations only ever add up, the result is the pairing that takes, level by level, the
+// first acceptable partner after which the rest can still be paired within the budgets. The
+// search therefore
+//   - first runs the plain order for a few steps, which settles most fields at once;
+//   - otherwise, on fields of the sizes events have, decides at each level, partner by partner,
+//     whether the rest can be completed: exactly, by a branch and bound over the free players
+//     (the player with the fewest violation-free partners first) whose bounds are necessary
+//     conditions only, so a "no" is a proof and a "yes" comes with a completion (a witness). The
+//     witness's partner needs no question; only the partners before it are asked about;
+//   - on larger fields searches in the plain order, the bounds cutting branches that cannot be
+//     completed (a level that tries several partners learns once, per set of rules, which
+//     partners keep a maximum matching as large as it can be, Gallai and Edmonds).
+// The bounds:
 //   - matchings: the free players must have a perfect matching among the pairs the budgets still
 //     allow, and for every set K of rules with budget left, the pairs violating none of K must
 //     cover all but (sum of K's budgets) pairs; a perfect matching without any violation proves
-//     the branch completable;
+//     the position completable;
 //   - positions already proven to fail: the set of free players and the budgets left decide the
-//     rest of the search, and fewer budgets fail wherever more did;
-//   - weights: for small weights on one or two rules (or all), the cheapest perfect matching
-//     must not cost more than the weighted budgets (a weighted matching per weighting, run on
-//     smaller positions, and on larger ones at the start and once a search has become long).
-// A level that tries several partners learns once, per set of rules, which partners keep a
-// maximum matching as large as it can be (Gallai and Edmonds), and answers every further
-// partner's matching checks from that.
+//     rest, and fewer budgets fail wherever more did;
+//   - weights: for small weights on the rules, the cheapest perfect matching must not cost more
+//     than the weighted budgets (a weighted matching per weighting); one that fits the budgets is
+//     a witness.
 // The effort is counted in steps (pairs tried plus matching work); at the bound the search stops.
 #include "core/PaarungsMatching.h"
 #include "core/PaarungsRegeln.h"
@@ -66,6 +73,12 @@ public:
     // The pairs found, as positions, in the order the search accepted them.
     const std::vector<std::pair<int, int>>& Paare() const { return paare_; }
 
+    // Steps of the plain order tried before the exact decisions.
+    static constexpr std::int64_t SchlichteSchritte = 20'000;
+    // Fields of up to this many free players are decided exactly level by level; larger ones
+    // are searched in the plain order with the checks cutting branches.
+    static constexpr int ExaktBis = 64;
+
 private:
     enum class TUrteil { Sicher, Offen, Unmoeglich };
     // What a level knows of one rule set's graph without the level's player: the size of a
@@ -85,16 +98,29 @@ private:
         std::array<TOhneSpieler, 32> ohne;
     };
 
+    // The plain backtracking for at most schritte steps; Abgebrochen when they did not suffice
+    // (the position is then as before).
+    TSuchergebnis Schlicht(std::int64_t schritte);
+    // Whether the free players can be completed within the budgets; on success zeuge_ holds a
+    // completion for them. The position is left as it was.
+    TSuchergebnis Loesbar();
+    // Larger fields: the plain order with the checks below cutting branches, and remembered
+    // failures.
+    TSuchergebnis Geordnet();
     // The verdict on the position; e (null at the start) is the level whose choice led to it.
     TUrteil Pruefe(TEbene* e);
+    // The matching counts of the budgets: false when the position is proven to hold no completion.
+    bool Abzaehlbar(TEbene* e);
     // Whether the free players hold a matching of ziel pairs among the pairs of the rule set.
     // After e's choice, from the second question on, the answer comes from what e knows.
-    bool Reicht(unsigned regeln, int ziel, TEbene* e);
-    // The cheapest pairings under weights on the rules: false when even they cost more than the
-    // budgets allow.
-    bool Gewogen(unsigned erlaubt);
-    // Positions of up to GewogenKlein free players get the weighted checks; the start and, after
-    // LangeSuche steps, every position of up to GewogenLang.
+    bool Reicht(unsigned regeln, int ziel, TEbene* e = nullptr);
+    // The cheapest pairings under weights on the rules (Lagrange multipliers): Unmoeglich when
+    // even they cost more than the weighted budgets allow, Sicher when one fits the budgets.
+    TUrteil Gewogen(unsigned erlaubt);
+    static constexpr int MaxGewicht = 3;
+    static constexpr int MaxGewichtungen = 16;
+    // Positions of up to GewogenKlein free players get the weighted checks in the plain order; the
+    // start and, after LangeSuche steps, every position of up to GewogenLang.
     static constexpr int GewogenKlein = 48;
     static constexpr int GewogenLang = 256;
     static constexpr std::int64_t LangeSuche = 20'000'000;
@@ -122,6 +148,9 @@ private:
     std::vector<std::uint64_t> zufall_;
     TBudget budget_{};
     TFehlschlaege fehlschlaege_;
+    std::vector<int> zeuge_;
+    std::array<std::vector<TBudget>, 32> gitter_;
+    TBudget letzteGewichtung_{};
     std::vector<std::pair<int, int>> paare_;
 };
 

@@ -4,6 +4,7 @@
 
 #include "GenerierteRunden.h"
 #include "PaarungsReferenz.h"
+#include "Turnierbau.h"
 #include "core/PaarungsSuche.h"
 
 #include <gtest/gtest.h>
@@ -56,6 +57,26 @@ TEST(PaarungsEngineVergleich, GivesWhatThePlainSearchGivesOnGeneratedRounds) {
     EXPECT_LT(zaehler.uebersprungen, 64);
     std::cout << "found " << zaehler.gefunden << ", impossible " << zaehler.unmoeglich
               << ", skipped " << zaehler.uebersprungen << "\n";
+}
+
+// Fields of the sizes real events have, all rules on, that make the search decide much at each
+// level: (highest tolerance, field) of the benchmark's small-field survey, seed 1000, on which the
+// plain search needs many steps but still ends within a fraction of a second. The fields it needs
+// minutes for are compared in the benchmark.
+TEST(PaarungsEngineVergleich, GivesWhatThePlainSearchGivesOnHardSmallFields) {
+    const std::pair<int, int> felder[] = {{2, 7}, {2, 27}, {2, 43}, {2, 63}};
+    for (const auto& [hoechste, feld] : felder) {
+        ASSERT_TRUE(turnierbau::BaueKleinesFeld(1000, feld, hoechste));
+        const turnierbau::TRunde runde = turnierbau::Halte();
+        turnierbau::Lade(runde);
+        const int start = turnierbau::ErsterFreier();
+        const TStand erhalten = Stand(PaareRekursiv(start));
+        EXPECT_FALSE(PaarungsSucheAbgebrochen);
+        turnierbau::Lade(runde);
+        const TStand erwartet = Stand(ReferenzPaareRekursiv(start) == TReferenzErgebnis::Gefunden);
+        EXPECT_EQ(Beschreibe(erhalten), Beschreibe(erwartet)) << "field " << feld;
+    }
+    ResetCoreState();
 }
 
 // Without the matching checks the search cuts only at remembered failures; it must still find
