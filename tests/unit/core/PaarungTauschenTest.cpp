@@ -39,17 +39,17 @@ protected:
 };
 
 // Each player's opponent, opponent's army and table of round 2; then each pairing with its
-// working copies' opponents and tables and its earlier tables.
+// names' initials, working copies' opponents and tables and its earlier tables.
 std::string Stand() {
     std::string text;
     for (const auto& s : Spielerliste)
         text += std::to_string(s->GetGegner(2)) + s->GetGegnerArmee(2).substr(0, 1) + "@" +
                 std::to_string(s->GetTisch(2)) + " ";
     for (const auto& p : Paarungsliste)
-        text += "| " + std::to_string(p->Nummer1) + "-" + std::to_string(p->Nummer2) + " " +
-                std::to_string(p->Ergebnis1.Gegner) + "/" + std::to_string(p->Ergebnis2.Gegner) +
-                "@" + std::to_string(p->Ergebnis1.Tisch) + "," +
-                std::to_string(p->Ergebnis2.Tisch) + " vor " +
+        text += "| " + p->Name1.substr(0, 1) + p->Name2.substr(0, 1) + std::to_string(p->Nummer1) +
+                "-" + std::to_string(p->Nummer2) + " " + std::to_string(p->Ergebnis1.Gegner) + "/" +
+                std::to_string(p->Ergebnis2.Gegner) + "@" + std::to_string(p->Ergebnis1.Tisch) +
+                "," + std::to_string(p->Ergebnis2.Tisch) + " vor " +
                 std::to_string(p->BisherigeTische1[0]->Nummer) +
                 std::to_string(p->BisherigeTische2[0]->Nummer) + " ";
     return text;
@@ -64,15 +64,15 @@ TEST_F(PaarungTauschenTest, NewGamesKeepTheTableOfThePairingTheyAreWrittenInto) 
         std::string stand;
     } faelle[] = {
         {"Anna Arm", "Carl Cord", "Bert Berg", "Dora Dahl",
-         "3Z@3 4G@5 1O@3 2E@5 5@0 7M@1 6U@1 | 6-7 7/6@1,1 vor 67 | 1-3 3/1@3,3 vor 13 "
-         "| 2-4 4/2@5,5 vor 24 "},
+         "3Z@3 4G@5 1O@3 2E@5 5@0 7M@1 6U@1 | FG6-7 7/6@1,1 vor 67 | AC1-3 3/1@3,3 vor 13 "
+         "| BD2-4 4/2@5,5 vor 24 "},
         {"Anna Arm", "Dora Dahl", "Bert Berg", "Carl Cord",
-         "4G@3 3Z@5 2E@5 1O@3 5@0 7M@1 6U@1 | 6-7 7/6@1,1 vor 67 | 1-4 4/1@3,3 vor 14 "
-         "| 2-3 3/2@5,5 vor 23 "},
+         "4G@3 3Z@5 2E@5 1O@3 5@0 7M@1 6U@1 | FG6-7 7/6@1,1 vor 67 | AD1-4 4/1@3,3 vor 14 "
+         "| BC2-3 3/2@5,5 vor 23 "},
         // The game Carl now has is written into the pairing that held him, at its table.
         {"Carl Cord", "Bert Berg", "Dora Dahl", "Anna Arm",
-         "4G@3 3Z@5 2E@5 1O@3 5@0 7M@1 6U@1 | 6-7 7/6@1,1 vor 67 | 4-1 1/4@3,3 vor 41 "
-         "| 3-2 2/3@5,5 vor 32 "},
+         "4G@3 3Z@5 2E@5 1O@3 5@0 7M@1 6U@1 | FG6-7 7/6@1,1 vor 67 | DA4-1 1/4@3,3 vor 41 "
+         "| CB3-2 2/3@5,5 vor 32 "},
         {"Anna Arm", "Bert Berg", "Carl Cord", "Dora Dahl", vorher},
     };
     for (const auto& f : faelle) {
@@ -101,6 +101,6 @@ TEST_F(PaarungTauschenTest, RefusesAnythingButFourPlayersOfTwoGamesAndChangesNot
 TEST_F(PaarungTauschenTest, WithoutTheirPairingsTheListIsRebuiltFromThePlayers) {
     Paarungsliste.clear();
     TauschePaarungen("Anna Arm", "Dora Dahl", "Bert Berg", "Carl Cord");
-    EXPECT_EQ(Stand(), "4G@3 3Z@5 2E@5 1O@3 5@0 7M@1 6U@1 | 6-7 7/6@1,1 vor 67 "
-                       "| 1-4 4/1@3,3 vor 14 | 2-3 3/2@5,5 vor 23 ");
+    EXPECT_EQ(Stand(), "4G@3 3Z@5 2E@5 1O@3 5@0 7M@1 6U@1 | FG6-7 7/6@1,1 vor 67 "
+                       "| AD1-4 4/1@3,3 vor 14 | BC2-3 3/2@5,5 vor 23 ");
 }

@@ -54,6 +54,9 @@ TEST(SpielerLoeschen, ARemovedPlayersNumberIsNotGivenAgainWhileAGameNamesIt) {
     ErstellePaarungsliste();
     LoescheSpielerNachName("Vn D");
     EXPECT_EQ(NeueStartnummer(), 5);
+    Paarungsliste[0]->Ergebnis1.Punkte = 7; // still reaches the player left in the game
+    Paarungsliste[0]->SchreibeErgebnis();
+    EXPECT_EQ(FindeSpieler(3)->GetPunkte(1), 7);
     FindeSpieler(3)->SetGegner(1, -1);
     EXPECT_EQ(NeueStartnummer(), 5) << "the pairing still names 4";
     Paarungsliste.clear();

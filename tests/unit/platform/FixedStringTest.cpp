@@ -12,5 +12,4 @@ TEST(FixedString, KeepsExactlyTheFirstNCharacters) {
     EXPECT_EQ(s.str(), "ab");
     const FixedString<3> constructed("\xE4\xF6\xFC\xDF");
     EXPECT_EQ(constructed.str(), "\xE4\xF6\xFC") << "1252 umlauts are one character each";
-    EXPECT_EQ(FixedString<45>(std::string(46, 'x')).size(), 45u);
 }

@@ -7,9 +7,6 @@
 #include "core/Data.h"
 #include "core/Paarungslauf.h"
 
-#include <atomic>
-#include <thread>
-
 namespace {
 
 constexpr int Anfragen = 100; // "Sende" and "Hole" each, per client
@@ -20,26 +17,9 @@ std::string SpieleWaehrendDerSuche(int port, int a, int b) {
     c.LiesZeile();
     c.SendeZeile("Tisch " + std::to_string(a));
     for (int j = 0; j < Anfragen; ++j) {
-        const int n = j % 2 ? b : a;
-        c.SendeZeile("Sende");
-        c.SendeInts({n, 0, 1000 + j, j, 20, 0, 0, 0, 0, 0});
-        c.SendeZeile("Hole");
-        c.SendeInts({n});
-        c.LiesZeile();
-        c.LiesZeile();
-        if (c.LiesInt() == 1) // the matrix and the options come with the first reply
-            c.Lies(DreiZeilen.size());
-        if (c.LiesInt() == 1)
-            c.Lies(8);
-        if (c.LiesInt() != 1)
-            return "game not found";
-        c.LiesZeile();
-        c.LiesZeile();
-        std::vector<int> werte;
-        for (int i = 0; i < 10; ++i)
-            werte.push_back(c.LiesInt());
-        if (std::vector<int>(werte.begin() + 2, werte.begin() + 6) !=
-            std::vector<int>{1000 + j, 20, j, 0})
+        const auto w = SendeUndHole(c, {j % 2 ? b : a, 0, 1000 + j, j, 20, 0, 0, 0, 0, 0}).werte;
+        if (w.size() != 10 ||
+            std::vector<int>(w.begin() + 2, w.begin() + 6) != std::vector<int>{1000 + j, 20, j, 0})
             return "request " + std::to_string(j) + " came back wrong";
     }
     return "";
@@ -60,38 +40,24 @@ TEST_F(ServerTest, ClientsFetchAndSendTheRoundWhileItsPairingSearchRuns) {
             runden.push_back(FindeSpieler(nummer)->GetRundenAnzahl());
     });
 
-    std::atomic<int> fertig{0};
-    std::string fehler[2];
-    std::vector<std::thread> clients;
-    for (int k = 0; k < 2; ++k)
-        clients.emplace_back([&, k] {
-            try {
-                fehler[k] = k == 0 ? SpieleWaehrendDerSuche(server.Port(), 2, 3)
-                                   : SpieleWaehrendDerSuche(server.Port(), 1, 4);
-            } catch (const std::exception& e) {
-                fehler[k] = e.what();
-            }
-            ++fertig;
-        });
-
     int laeufe = 0;
-    do {
-        meldungen.answers = {true}; // the round looks paired: go on
-        TPaarungslauf lauf;
-        AmHauptthread([&] { lauf = PaarungVorbereiten({}); });
-        if (lauf.Ergebnis != TPaarungslauf::Stand::Suche) {
-            ADD_FAILURE() << "no search to run";
-            break;
-        }
-        const bool gefunden = PaarungSuchen(lauf); // beside the connections, unserialised
-        AmHauptthread([&] { EXPECT_FALSE(PaarungAbschliessen(lauf, gefunden, [] {})); });
-        ++laeufe;
-    } while (fertig < 2);
-    for (auto& t : clients)
-        t.join();
-
-    EXPECT_EQ(fehler[0], "");
-    EXPECT_EQ(fehler[1], "");
+    bool ohneSuche = false;
+    const auto fehler = MitClients(
+        2, [this](int k) { return SpieleWaehrendDerSuche(server.Port(), 3 - k, 2 + k); },
+        [&] {
+            meldungen.answers = {true}; // the round looks paired: go on
+            TPaarungslauf lauf;
+            AmHauptthread([&] { lauf = PaarungVorbereiten({}); });
+            if (lauf.Ergebnis != TPaarungslauf::Stand::Suche) {
+                ohneSuche = true;
+                return;
+            }
+            const bool gefunden = PaarungSuchen(lauf); // beside the connections, unserialised
+            AmHauptthread([&] { EXPECT_FALSE(PaarungAbschliessen(lauf, gefunden, [] {})); });
+            ++laeufe;
+        });
+    EXPECT_EQ(fehler, std::vector<std::string>(2));
+    EXPECT_FALSE(ohneSuche);
     EXPECT_GT(laeufe, 0);
     EXPECT_EQ(meldungen.unansweredQuestions, 0);
     AmHauptthread([&] {

@@ -7,8 +7,6 @@
 #include "core/Siegpunktmatrix.h"
 
 #include <algorithm>
-#include <condition_variable>
-#include <thread>
 
 namespace {
 
@@ -33,39 +31,13 @@ std::string Spiele(int port, int k) {
         return "keine Begrüßung";
     c.SendeZeile("Client " + std::to_string(k));
     for (int j = 0; j < Runden; ++j) {
-        const int n = j % 2 ? 2 * k : 2 * k - 1;
         const int sieg1 = k * 1000 + j;
-        c.SendeZeile("Sende");
-        c.SendeInts({n, j, sieg1, j, 20, 0, 3, 4, 5, 6});
-        c.SendeZeile("Hole");
-        c.SendeInts({n});
-        if (c.LiesZeile() != "Accepting Request" || c.LiesZeile() != "Accepting Request")
-            return "keine Bestätigung";
-        if (c.LiesInt() == 1 && c.LiesInt() == 1) {
-            const int zeilen = c.LiesInt();
-            int version = -1;
-            for (int z = 0; z < 4 * zeilen; ++z) {
-                const int wert = c.LiesInt();
-                if (version == -1)
-                    version = wert;
-                if (wert != version)
-                    return "gemischte Matrix";
-            }
-            if (zeilen != 1 + version % 3)
-                return "Matrix mit falscher Zeilenzahl";
-        }
-        if (c.LiesInt() == 1) {
-            c.LiesInt();
-            c.LiesInt();
-        }
-        if (c.LiesInt() != 1)
-            return "Spiel " + std::to_string(k) + " nicht gefunden";
-        c.LiesZeile();
-        c.LiesZeile();
-        std::vector<int> werte;
-        for (int i = 0; i < 10; ++i)
-            werte.push_back(c.LiesInt());
-        if (werte != std::vector<int>{2 * k - 1, 2 * k, sieg1, 20, j, 0, 3, 4, 5, 6})
+        const auto a = SendeUndHole(c, {j % 2 ? 2 * k : 2 * k - 1, j, sieg1, j, 20, 0, 3, 4, 5, 6});
+        const auto& m = a.matrix;
+        if (!m.empty() && (std::count(m.begin(), m.end(), m[0]) != std::ssize(m) ||
+                           m.size() != 4u * (1 + m[0] % 3)))
+            return "gemischte Matrix";
+        if (a.werte != std::vector<int>{2 * k - 1, 2 * k, sieg1, 20, j, 0, 3, 4, 5, 6})
             return "Runde " + std::to_string(j) + ": verlorenes oder fremdes Ergebnis";
     }
     return "";
@@ -82,47 +54,22 @@ TEST_F(ServerTest, ManyClientsWhileTheOrganiserRebuildsEverything) {
         SetzeMatrixVersion(0);
     });
 
-    std::mutex m;
-    std::condition_variable cv;
-    int fertig = 0;
-    std::vector<std::string> fehler(Clients + 1);
-    std::vector<std::thread> threads;
-    for (int k = 1; k <= Clients; ++k)
-        threads.emplace_back([&, k] {
-            try {
-                fehler[k] = Spiele(server.Port(), k);
-            } catch (const std::exception& e) {
-                fehler[k] = e.what();
-            }
-            std::lock_guard lock(m);
-            ++fertig;
-            cv.notify_all();
-        });
-
     // The organiser keeps changing what the clients read until every client is through.
     int version = 0;
-    for (;;) {
-        {
-            std::unique_lock lock(m);
-            if (cv.wait_for(lock, std::chrono::microseconds(200),
-                            [&] { return fertig == Clients; }))
-                break;
-        }
-        ++version;
-        AmHauptthread([] { ErstellePaarungsliste(); });
-        AmHauptthread([&] {
-            SetzeMatrixVersion(version);
-            ClientsNeedMatrix();
-            if (version % 7 == 0)
-                ClientsNeedOptions();
+    const auto fehler = MitClients(
+        Clients, [this](int k) { return Spiele(server.Port(), k); },
+        [&] {
+            ++version;
+            AmHauptthread([] { ErstellePaarungsliste(); });
+            AmHauptthread([&] {
+                SetzeMatrixVersion(version);
+                ClientsNeedMatrix();
+                if (version % 7 == 0)
+                    ClientsNeedOptions();
+            });
+            AmHauptthread([] { std::reverse(Spielerliste.begin(), Spielerliste.end()); });
         });
-        AmHauptthread([] { std::reverse(Spielerliste.begin(), Spielerliste.end()); });
-    }
-    for (auto& t : threads)
-        t.join();
-
-    for (int k = 1; k <= Clients; ++k)
-        EXPECT_EQ(fehler[k], "") << "Client " << k;
+    EXPECT_EQ(fehler, std::vector<std::string>(Clients));
     EXPECT_GT(version, 0);
     AmHauptthread([] {
         for (int k = 1; k <= Clients; ++k) {

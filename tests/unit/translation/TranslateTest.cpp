@@ -4,6 +4,8 @@
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -54,53 +56,45 @@ TEST_F(TranslateTest, LastRegisteredEntryWinsAndEmptyTranslationCountsAsAbsent) 
     EXPECT_EQ(GetTranslatorList(1)->size(), 3u) << "SetTranslation never creates entries";
 }
 
-TEST_F(TranslateTest, LoadAppliesLinesWithTheirFieldRules) {
-    WriteBytes(dir / "de.TLF", "anything at all\r\n"
-                               "1||1||Paaren||Pair||\r\n"
-                               "1||2||X||\r\n"
-                               "1||3||a||b||\r\n"
-                               "7||\r\n"
-                               "5||1||q||Y||Z||\r\n"
-                               "9||9||unknown||u||\r\n");
-    LoadLanguageFile(dir / "de.TLF");
-    UseOriginal = false;
-    EXPECT_EQ(GetTranslation(1, 1), "Pair");
-    EXPECT_EQ(GetTranslation(1, 2), "X") << "three fields: the shown text is the third";
-    EXPECT_EQ(GetTranslation(1, 3), "b");
-    EXPECT_EQ(GetTranslation(7, 3), "b") << "id and text carry over from the line before";
-    EXPECT_EQ(GetTranslation(5, 1), "Y") << "fields beyond the fourth are ignored";
+TEST_F(TranslateTest, LoadAppliesLinesWithTheirFieldRulesAndStopsAtABadNumber) {
+    const struct {
+        std::string bytes;
+        bool fehler;
+        std::vector<std::tuple<int, int, std::string>> texte;
+    } faelle[] = {
+        {"anything at all\r\n1||1||Paaren||Pair||\r\n1||2||X||\r\n1||3||a||b||\r\n7||\r\n"
+         "5||1||q||Y||Z||\r\n9||9||unknown||u||\r\n",
+         false,
+         // Three fields show the third; id and text carry over from the line before; fields
+         // beyond the fourth are ignored.
+         {{1, 1, "Pair"}, {1, 2, "X"}, {1, 3, "b"}, {7, 3, "b"}, {5, 1, "Y"}}},
+        // A line without separator repeats the previous one, and before any line is nothing.
+        {"1\r\nno separator\r\n1||2||S||T||\r\nagain\r\n", false, {{1, 2, "T"}, {1, 1, "Paaren"}}},
+        {"", false, {{1, 1, "Paaren"}}},
+        {"1\r\n1||||a||b||\r\n", true, {{1, 1, "Paaren"}}},
+        {"1\r\n1||1||Paaren||Pair||\r\nx||1||a||b||\r\n1||2||S||never||\r\n",
+         true,
+         {{1, 1, "Pair"}, {1, 2, "Spieler"}}},
+    };
+    const auto file = dir / "de.TLF";
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.bytes);
+        SetUp();
+        WriteBytes(file, f.bytes);
+        if (f.fehler)
+            EXPECT_THROW(LoadLanguageFile(file), EConvertError);
+        else
+            LoadLanguageFile(file);
+        UseOriginal = false;
+        for (const auto& [abschnitt, nummer, text] : f.texte)
+            EXPECT_EQ(GetTranslation(abschnitt, nummer), text) << abschnitt << "/" << nummer;
+    }
     UseOriginal = true;
     EXPECT_EQ(GetTranslation(1, 1), "Paaren") << "switching back needs no reload";
-}
-
-TEST_F(TranslateTest, LineWithoutSeparatorRepeatsThePreviousAndStartsAtNothing) {
-    WriteBytes(dir / "x.TLF", "1\r\nno separator\r\n1||2||S||T||\r\nagain\r\n");
-    LoadLanguageFile(dir / "x.TLF");
-    UseOriginal = false;
-    EXPECT_EQ(GetTranslation(1, 2), "T");
-    EXPECT_EQ(GetTranslation(1, 1), "Paaren");
-}
-
-TEST_F(TranslateTest, ConversionErrorStopsTheLoadKeepingEarlierLinesAndClosesTheFile) {
-    const auto file = dir / "bad.TLF";
-    WriteBytes(file, "1\r\n1||1||Paaren||Pair||\r\nx||1||a||b||\r\n1||2||S||never||\r\n");
-    EXPECT_THROW(LoadLanguageFile(file), EConvertError);
-    UseOriginal = false;
-    EXPECT_EQ(GetTranslation(1, 1), "Pair");
-    EXPECT_EQ(GetTranslation(1, 2), "Spieler");
-    WriteBytes(dir / "empty-id.TLF", "1\r\n1||||a||b||\r\n");
-    EXPECT_THROW(LoadLanguageFile(dir / "empty-id.TLF"), EConvertError);
     // The failed load must not keep the file locked: it can be rewritten at once.
     WriteLanguageFile(file);
     EXPECT_EQ(ReadBytes(file).substr(0, 3), "1\r\n");
     EXPECT_THROW(LoadLanguageFile(dir / "missing.TLF"), EInOutError);
-}
-
-TEST_F(TranslateTest, EmptyFileChangesNothing) {
-    WriteBytes(dir / "empty.TLF", "");
-    LoadLanguageFile(dir / "empty.TLF");
-    UseOriginal = false;
-    EXPECT_EQ(GetTranslation(1, 1), "Paaren");
 }
 
 TEST_F(TranslateTest, WritesTheWholeTableByteForByteInWindows1252) {
@@ -111,23 +105,19 @@ TEST_F(TranslateTest, WritesTheWholeTableByteForByteInWindows1252) {
     RegisterText(7, 8, "Halvener Paarungs Programm");
     const auto file = dir / "out.TLF";
     WriteLanguageFile(file);
-    EXPECT_EQ(ReadBytes(file), "1\r\n"
-                               "1||1||Paaren||Paaren||\r\n"
-                               "1||2|| Spieler m\xFCssen || Spieler m\xFCssen ||\r\n"
-                               "7||8||Halvener Paarungs Programm||Halvener Paarungs Programm||\r\n"
-                               "13||4||\xDC"
-                               "bersetzen||\xDC"
-                               "bersetzen||\r\n");
+    const std::string rest = "7||8||Halvener Paarungs Programm||Halvener Paarungs Programm||\r\n"
+                             "13||4||\xDC"
+                             "bersetzen||\xDC"
+                             "bersetzen||\r\n";
+    EXPECT_EQ(ReadBytes(file), "1\r\n1||1||Paaren||Paaren||\r\n"
+                               "1||2|| Spieler m\xFCssen || Spieler m\xFCssen ||\r\n" +
+                                   rest);
 
     WriteBytes(dir / "in.TLF", "1\r\n1||2||x||Players\xE9||\r\n");
     LoadLanguageFile(dir / "in.TLF");
     UseOriginal = false;
     WriteLanguageFile(file);
-    EXPECT_EQ(ReadBytes(file), "1\r\n"
-                               "1||1||Paaren||Paaren||\r\n"
-                               "1||2|| Spieler m\xFCssen ||Players\xE9||\r\n"
-                               "7||8||Halvener Paarungs Programm||Halvener Paarungs Programm||\r\n"
-                               "13||4||\xDC"
-                               "bersetzen||\xDC"
-                               "bersetzen||\r\n");
+    EXPECT_EQ(ReadBytes(file), "1\r\n1||1||Paaren||Paaren||\r\n"
+                               "1||2|| Spieler m\xFCssen ||Players\xE9||\r\n" +
+                                   rest);
 }
