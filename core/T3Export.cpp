@@ -12,14 +12,16 @@ namespace {
 
 constexpr const char* Trenner = "||";
 
+// A "|" at either end would run into the separator beside it, and "|||" splits either way.
 bool Trennt(const std::string& wert) {
     return wert.find(Trenner) != std::string::npos ||
-           wert.find_first_of("\r\n") != std::string::npos;
+           wert.find_first_of("\r\n") != std::string::npos ||
+           (!wert.empty() && (wert.front() == '|' || wert.back() == '|'));
 }
 
 [[noreturn]] void Abgelehnt(const std::string& wer, const char* feld) {
     throw TuvonError("Die T3-Exportdatei wurde nicht geschrieben: " + wer + ", Feld \"" + feld +
-                     "\" enthält \"||\" oder einen Zeilenumbruch.");
+                     "\" enthält \"||\", ein \"|\" am Rand oder einen Zeilenumbruch.");
 }
 
 std::string DatumText(const TDatum& datum) {

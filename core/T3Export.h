@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
-// A value holding "||", CR or LF would shift the fields of its line in the service's file: such a
-// tournament is refused with a TuvonError naming the player and the field, and nothing is built.
+// A value holding "||", CR or LF, or beginning or ending with "|", would shift the fields of its
+// line in the service's file: such a tournament is refused with a TuvonError naming the player and
+// the field, and nothing is built.
 std::vector<std::string> T3ExportZeilen(int runde, const TDatum& datum);
