@@ -2,7 +2,6 @@
 // positions of the pages, and the print configuration dialog across showings.
 #include "MainFixture.h"
 
-#include "platform/Cp1252.h"
 #include "qt/Bedienen.h"
 #include "qt/Berichtslesen.h"
 #include "qt/ModalerDialog.h"
@@ -16,14 +15,6 @@ const TBerichtText& Finde(const TBerichtSeite& seite, const char* name, int zeil
         if (QByteArray(t.name) == name && t.zeile == zeile)
             return t;
     qFatal("no text %s in row %d", name, zeile);
-}
-
-QStringList Zeilentexte(const TBerichtSeite& seite) {
-    QStringList texte;
-    for (const auto& t : seite.texte)
-        if (t.band == BandArt::Detail)
-            texte << t.text;
-    return texte;
 }
 
 } // namespace
@@ -44,26 +35,16 @@ private slots:
         DruckMitSpielernummer = true; // off after a start without Config.dat
         main.Spielerbersicht1->trigger();
         const auto& vorschau = windows.vorschauen;
-        QCOMPARE(vorschau.gezeigt, 1);
         QCOMPARE(vorschau.titel, QString("Spielerübersicht"));
-        QCOMPARE(vorschau.seiten.size(), size_t(1));
         const TBerichtSeite& seite = vorschau.seiten[0];
         QCOMPARE(Texte(seite).mid(0, 9),
                  QStringList({"Spielerübersicht", "Name", "Ort", "Team", "(Nummer)", "Armee",
                               "Bewertung", "Bemalung", "Quiz"}));
-        QCOMPARE(Zeilentexte(seite),
-                 QStringList(
-                     {"1",   "anna Arm",         "Dornwalde", "neutral", "(1)",  "Elfen",   "4",
-                      "7",
-                      "3", //
-                      "2",   "Carl Cord",        "Neutral",   "Rot",     "(5)",  "Goblins", "0",
-                      "___",
-                      "___", //
-                      "3",   "Carl Cord",        "Neutral",   "Rot",     "(6)",  "Echsen",  "0",
-                      "___",
-                      "___", //
-                      "4",   "Zoe 'Zed' Zander", "Halven",    "(3)",     "Orks", "0",       "___",
-                      "___"}));
+        QCOMPARE(Detailzeilen(vorschau.seiten),
+                 QStringList({"1|(1)|anna Arm|Elfen|Dornwalde|4|7|neutral|3",
+                              "2|(5)|Carl Cord|Goblins|Neutral|0|___|Rot|___",
+                              "3|(6)|Carl Cord|Echsen|Neutral|0|___|Rot|___",
+                              "4|(3)|Zoe 'Zed' Zander|Orks|Halven|0|___|___"}));
         // Right edges of the right-aligned scores, the second line 4.2 mm below the first.
         const double band = Finde(seite, "QRLbNummer", 0).mm.top();
         QCOMPARE(Finde(seite, "QRLbBemalung", 0).mm.right(), 10 + 121.2);
@@ -107,10 +88,12 @@ private slots:
         QCOMPARE(sortierung,
                  QStringList({"Name", "Armeeliste", "Bezahlt", "Gemeldet", "Startnummer"}));
         QCOMPARE(vorschau.titel, QString("Spieler Status"));
-        QCOMPARE(Texte(vorschau.seiten[0]),
-                 QStringList({"Spieler Status", "Name", "Armeelisten Status", "Bezahlt", "Gemeldet",
-                              "10 Zora Zeh", "Ok", "Ja", "Nein", "2 anna arm", "Fehlt", "Nein",
-                              "Nein", "5 Ömer Öz", "Rücksprache", "Ja", "Nein"}));
+        QCOMPARE(
+            Texte(vorschau.seiten[0]).mid(0, 5),
+            QStringList({"Spieler Status", "Name", "Armeelisten Status", "Bezahlt", "Gemeldet"}));
+        QCOMPARE(Detailzeilen(vorschau.seiten),
+                 QStringList({"10 Zora Zeh|Ok|Ja|Nein", "2 anna arm|Fehlt|Nein|Nein",
+                              "5 Ömer Öz|Rücksprache|Ja|Nein"}));
 
         ModalerDialog zweiter([](QDialog& dlg) {
             Element<QCheckBox>(&dlg, "cbAlAlle")->setChecked(false);
@@ -121,9 +104,8 @@ private slots:
             Klick(&dlg, "OKBtn");
         });
         main.Verwaltungsdrucke1->trigger();
-        QCOMPARE(Zeilentexte(vorschau.seiten[0]),
-                 QStringList({"anna arm", "Fehlt", "Nein", "Nein", "Ömer Öz", "Rücksprache", "Ja",
-                              "Nein"}));
+        QCOMPARE(Detailzeilen(vorschau.seiten),
+                 QStringList({"anna arm|Fehlt|Nein|Nein", "Ömer Öz|Rücksprache|Ja|Nein"}));
 
         // The boxes stay as left, the sort is back at name; cancel prints nothing.
         QStringList stand;
