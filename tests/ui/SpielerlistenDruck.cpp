@@ -63,17 +63,12 @@ private slots:
     void statusReportFollowsTheDialogWhichKeepsItsBoxesButNotTheSort() {
         ProgramWindows windows;
         TMain& main = windows.Start();
-        const struct {
-            int nummer;
-            const char *vorname, *name;
-            int status;
-            bool bezahlt;
-        } spieler[] = {{10, "Zora", "Zeh", 3, true},
-                       {2, "anna", "arm", 0, false},
-                       {5, "\xD6mer", "\xD6z", 2, true}};
-        for (const auto& s : spieler) {
-            TSpieler& neu = SpielerAnlegen(s.nummer, s.vorname, s.name);
-            neu.ArmeelisteStatus = s.status, neu.Bezahlt = s.bezahlt;
+        for (const auto& [nummer, vorname, name, status, bezahlt] :
+             {std::tuple{10, "Zora", "Zeh", 3, true},
+              {2, "anna", "arm", 0, false},
+              {5, "\xD6mer", "\xD6z", 2, true}}) {
+            TSpieler& neu = SpielerAnlegen(nummer, vorname, name);
+            neu.ArmeelisteStatus = status, neu.Bezahlt = bezahlt;
         }
         FindeSpieler(5)->Geloescht = true;
         const auto& vorschau = windows.vorschauen;
@@ -98,14 +93,14 @@ private slots:
         ModalerDialog zweiter([](QDialog& dlg) {
             Element<QCheckBox>(&dlg, "cbAlAlle")->setChecked(false);
             Element<QCheckBox>(&dlg, "cbAlFehlt")->setChecked(true);
-            Element<QCheckBox>(&dlg, "cbAlRuecksprache")->setChecked(true);
+            Element<QCheckBox>(&dlg, "cbAlOk")->setChecked(true);
             Element<QRadioButton>(&dlg, "rbNein")->setChecked(true);
             Element<QComboBox>(&dlg, "cbVerSortBy")->setCurrentIndex(4);
             Klick(&dlg, "OKBtn");
         });
         main.Verwaltungsdrucke1->trigger();
         QCOMPARE(Detailzeilen(vorschau.seiten),
-                 QStringList({"anna arm|Fehlt|Nein|Nein", "Ömer Öz|Rücksprache|Ja|Nein"}));
+                 QStringList({"anna arm|Fehlt|Nein|Nein", "Zora Zeh|Ok|Ja|Nein"}));
 
         // The boxes stay as left, the sort is back at name; cancel prints nothing.
         QStringList stand;
@@ -116,7 +111,7 @@ private slots:
             Klick(&dlg, "CancelBtn");
         });
         main.Verwaltungsdrucke1->trigger();
-        QCOMPARE(stand, QStringList({"0", "1", "0", "0", "0"}));
+        QCOMPARE(stand, QStringList({"0", "1", "1", "0", "0"}));
         QCOMPARE(vorschau.gezeigt, 2);
         QVERIFY(windows.messages.shown.empty());
     }

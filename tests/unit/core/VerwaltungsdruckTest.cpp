@@ -19,19 +19,14 @@ struct Fall {
 
 TEST(Verwaltungsdruck, FiltersCombineAndEachKeyFallsBackToTheByteOrderOfNames) {
     FrischerZustand zustand;
-    const struct {
-        int nummer;
-        const char *vorname, *name;
-        int status;
-        bool bezahlt, gemeldet;
-    } spieler[] = {{10, "Zora", "Zeh", 3, true, true},
-                   {2, "anna", "arm", 0, false, false},
-                   {5, "\xD6mer", "\xD6z", 2, true, false},
-                   {7, "Bert", "Berg", 1, false, true},
-                   {3, "Carl", "Cord", 3, false, false}};
-    for (const auto& s : spieler) {
-        TSpieler& neu = SpielerAnlegen(s.nummer, s.vorname, s.name);
-        neu.ArmeelisteStatus = s.status, neu.Bezahlt = s.bezahlt, neu.Gemeldet = s.gemeldet;
+    for (const auto& [nummer, vorname, name, status, bezahlt, gemeldet] :
+         {std::tuple{10, "Zora", "Zeh", 3, true, true},
+          {2, "anna", "arm", 0, false, false},
+          {5, "\xD6mer", "\xD6z", 2, true, false},
+          {7, "Bert", "Berg", 1, false, true},
+          {3, "Carl", "Cord", 3, false, false}}) {
+        TSpieler& neu = SpielerAnlegen(nummer, vorname, name);
+        neu.ArmeelisteStatus = status, neu.Bezahlt = bezahlt, neu.Gemeldet = gemeldet;
     }
     FindeSpieler(5)->Geloescht = true;
 
