@@ -127,20 +127,29 @@ TEST_F(PaarungUebernehmenTest, GapFiguresOfTheRound) {
     spiel(14, 30);
     spiel(6, 15); // gap 9, equal to 3-12: the first found stays
     spiel(7, 8);
+    spiel(10, 24);          // gap 14 at place 10, the last of the top ten
     spiel(11, 26);          // gap 15, but place 11 is past the top ten
     S(9).SetGegner(3, 9);   // a bye
-    S(10).SetGegner(3, 99); // an opponent who does not exist
+    S(13).SetGegner(3, 99); // an opponent who does not exist
     int a, b, c, d, e;
-    PaarungsStatistik(a, b, c, d, e);
-    EXPECT_EQ(std::to_string(a) + " " + std::to_string(b) + "-" + std::to_string(c) + " " +
-                  std::to_string(d) + "-" + std::to_string(e),
-              "4 3-12 14-30");
+    auto zahlen = [&] {
+        PaarungsStatistik(a, b, c, d, e);
+        return std::to_string(a) + " " + std::to_string(b) + "-" + std::to_string(c) + " " +
+               std::to_string(d) + "-" + std::to_string(e);
+    };
+    EXPECT_EQ(zahlen(), "4 10-24 14-30");
 
-    // Deleted players are left out; nothing paired gives -1 everywhere.
+    // Deleted players are left out.
     S(14).Geloescht = true;
-    PaarungsStatistik(a, b, c, d, e);
-    EXPECT_EQ(d, 11);
-    EXPECT_EQ(e, 26);
+    EXPECT_EQ(zahlen(), "4 10-24 11-26");
+
+    // The figures are places, not start numbers.
+    S(14).Geloescht = false;
+    for (int k = 1; k <= 30; ++k)
+        S(k).Platz = 31 - k;
+    EXPECT_EQ(zahlen(), "17 1-17 1-17");
+
+    // Nothing paired gives -1 everywhere.
     AktuellerSpieltag = 4;
     PaarungsStatistik(a, b, c, d, e);
     EXPECT_EQ(a + b + c + d + e, -5);
