@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
-tuvon_install_missing
+tuvon_install_missing "${tuvon_test_packages[@]}"
 
 jobs=$(nproc)
 generator=(-G Ninja)
