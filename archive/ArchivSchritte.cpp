@@ -3,6 +3,8 @@
 #include "archive/Spielerarchiv.h"
 #include "core/Data.h"
 #include "platform/Convert.h"
+#include "platform/Errors.h"
+#include "platform/LineFile.h"
 
 #include <memory>
 #include <utility>
@@ -36,6 +38,12 @@ private:
 } // namespace
 
 void TurnierArchivieren(const std::string& name, const std::filesystem::path& datei) {
+    if (!Archiv.NichtGanzGelesen.empty())
+        throw TuvonError("Das Turnier wurde nicht ins Archiv übernommen: die Archivdatei \"" +
+                         PathText(Archiv.NichtGanzGelesen) +
+                         "\" konnte beim Start nicht ganz gelesen werden, und Speichern würde "
+                         "alles nach dem Fehler löschen. Bitte die Datei erst reparieren oder "
+                         "an einen anderen Ort verschieben und das Programm neu starten.");
     const ArchivStand vorher;
     try {
         Archiv.LinkPlayers();

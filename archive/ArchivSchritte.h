@@ -8,6 +8,7 @@
 // Links every player, appends the tournament under the name and writes the archive to the file.
 // When any step fails the archive in memory and the players' links are put back as they were
 // before, so that a second try does not store the tournament twice; the error is raised.
+// An archive whose file was not read whole is neither changed nor written: TuvonError.
 void TurnierArchivieren(const std::string& name, const std::filesystem::path& datei);
 
 // The ranking rebuilt and sorted, one line per person: the name directly followed by

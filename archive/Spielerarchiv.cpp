@@ -28,7 +28,7 @@ public:
         int value = 0;
         if (!TryStrToInt(line, value))
             throw EInOutError("Ungültige numerische Eingabe in Zeile " + IntToStr(zeile_) + " (\"" +
-                              Cp1252ToUtf8(line) + "\"): " + PathText(reader_.FileName()));
+                              TextFuerMeldung(line) + "\"): " + PathText(reader_.FileName()));
         return value;
     }
 
@@ -86,6 +86,7 @@ int Runden(const TTurnier& turnier) {
 
 void TArchiv::LoadFromFile(const std::filesystem::path& file) {
     Personen.clear();
+    NichtGanzGelesen = file;
     ArchivLeser in(file);
     const int version = in.Zahl();
     if (version != 1 && version != 2)
@@ -94,6 +95,7 @@ void TArchiv::LoadFromFile(const std::filesystem::path& file) {
     const int anzahl = in.Zahl();
     for (int p = 0; p < anzahl; ++p)
         Personen.push_back(LesePerson(in, version));
+    NichtGanzGelesen.clear();
 }
 
 void TArchiv::SaveToFile(const std::filesystem::path& file) const {
@@ -182,7 +184,7 @@ void TArchiv::AddTournament(const std::string& name) {
     for (size_t i = 0; i < Spielerliste.size(); ++i) {
         const TSpieler& spieler = *Spielerliste[i];
         if (spieler.ArchivID < 0 || spieler.ArchivID >= static_cast<int>(Personen.size()))
-            throw TuvonError("Der Spieler " + Cp1252ToUtf8(spieler.GetName()) +
+            throw TuvonError("Der Spieler " + TextFuerMeldung(spieler.GetName()) +
                              " ist mit keiner Person des Archivs verbunden");
         neu.emplace_back(Personen[static_cast<size_t>(spieler.ArchivID)].get(),
                          TurnierAus(spieler, name, static_cast<int>(i) + 1));
@@ -230,7 +232,7 @@ std::filesystem::path ArchivDatei() {
 }
 
 void ArchivStarten() {
-    Archiv.Personen.clear();
+    Archiv = TArchiv{};
     PlayerList.clear();
     const auto file = ArchivDatei();
     std::error_code ec;

@@ -64,10 +64,13 @@ public:
 class TArchiv {
 public:
     TObjectList<TPerson> Personen;
+    // The file whose last reading failed, empty after a whole read. Such an archive holds only
+    // the persons before the fault: written back, it would lose the rest of the file for good.
+    std::filesystem::path NichtGanzGelesen;
 
     // Replaces the persons by those of the file. A failure (EInOutError for an unreadable file,
     // a missing or non-numeric number line; EFileFormatError for an unknown version) keeps the
-    // persons read completely before it.
+    // persons read completely before it and sets NichtGanzGelesen.
     void LoadFromFile(const std::filesystem::path& file);
     // Writes every person as version 2. The old file is replaced only once everything was
     // written; on failure it stays as it was.
@@ -97,6 +100,7 @@ void SortPlayerList();
 // "Archiv.dat" in ProgrammVerzeichnis.
 std::filesystem::path ArchivDatei();
 
-// Start-up: an empty archive and ranking, then the file read and the ranking built when the file
-// exists. A failure is raised after the persons read before it were kept.
+// Start-up: an empty archive (NichtGanzGelesen cleared) and ranking, then the file read and the
+// ranking built when the file exists. A failure is raised after the persons read before it were
+// kept.
 void ArchivStarten();

@@ -42,7 +42,7 @@ void ResetCoreState() {
     Teamliste.clear();
     Teampaarungsliste.clear();
 
-    Archiv.Personen.clear();
+    Archiv = TArchiv{};
     PlayerList.clear();
 
     Clientliste.clear();

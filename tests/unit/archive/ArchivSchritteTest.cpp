@@ -5,6 +5,7 @@
 #include "Spielerbau.h"
 #include "TempDir.h"
 #include "platform/Errors.h"
+#include "platform/LineFile.h"
 
 #include <gtest/gtest.h>
 #include <tuple>
@@ -36,6 +37,31 @@ TEST_F(ArchivSchritteTest, AFailedWriteLeavesTheArchiveAndTheLinksAsBefore) {
               std::make_tuple(2, 1))
         << "stored once, not twice";
     EXPECT_TRUE(std::filesystem::exists(dir / "Archiv.dat"));
+}
+
+TEST_F(ArchivSchritteTest, AnArchivePartlyReadIsNeitherChangedNorWrittenOver) {
+    // The first person's tournament count is no number: nothing after it may be lost.
+    const std::string damaged = "2\r\n2\r\nAnna\r\n0\r\n\r\nO\r\nT\r\ndrei\r\n"
+                                "Bert\r\n1\r\n\r\nO\r\nT\r\n0\r\n";
+    WriteBytes(dir / "Archiv.dat", damaged);
+    EXPECT_THROW(Archiv.LoadFromFile(dir / "Archiv.dat"), EInOutError);
+    SpielerAnlegen(1, "Carla", "Chor");
+
+    try {
+        TurnierArchivieren("Cup", dir / "Archiv.dat");
+        ADD_FAILURE() << "stored";
+    } catch (const TuvonError& e) {
+        EXPECT_NE(std::string(e.what()).find(PathText(dir / "Archiv.dat")), std::string::npos)
+            << e.what();
+    }
+    EXPECT_EQ(ReadBytes(dir / "Archiv.dat"), damaged);
+    EXPECT_TRUE(Archiv.Personen.empty());
+    EXPECT_EQ(Spielerliste[0]->ArchivID, -1);
+
+    WriteBytes(dir / "Archiv.dat", "2\r\n0\r\n");
+    Archiv.LoadFromFile(dir / "Archiv.dat");
+    TurnierArchivieren("Cup", dir / "Archiv.dat");
+    EXPECT_EQ(Archiv.Personen.size(), 1u) << "a whole read stores again";
 }
 
 TEST_F(ArchivSchritteTest, EachNameFoundBecomesANewLinkedPlayer) {
