@@ -28,7 +28,8 @@ void Werten(int r) {
 }
 
 [[noreturn]] void NichtGefunden(const std::string& name) {
-    throw TuvonError("Die feste Paarung nennt \"" + Cp1252ToUtf8(name) + "\", das gibt es nicht.");
+    throw TuvonError("Die feste Paarung nennt \"" + TextFuerMeldung(name) +
+                     "\", das gibt es nicht.");
 }
 
 bool Leer(const TRundenErgebnis& e) {

@@ -34,7 +34,7 @@ std::vector<std::string> Felder(const std::string& zeile) {
     return felder;
 }
 
-std::unique_ptr<TSpieler> SpielerAusZeile(const std::string& zeile) {
+std::unique_ptr<TSpieler> SpielerAusZeile(const LineReader& leser, const std::string& zeile) {
     auto spieler = std::make_unique<TSpieler>();
     spieler->Startnummer = NeueStartnummer();
     const std::vector<std::string> f = Felder(zeile);
@@ -54,11 +54,11 @@ std::unique_ptr<TSpieler> SpielerAusZeile(const std::string& zeile) {
     if (n >= 7 && f[6].size() >= 2)
         spieler->Team = f[6];
     if (n >= 8)
-        spieler->ArmeelisteStatus = StrToInt(f[7]);
+        spieler->ArmeelisteStatus = leser.Zahl(f[7]);
     if (n >= 9 && !f[8].empty())
-        spieler->Armeebewertung = StrToInt(f[8]);
+        spieler->Armeebewertung = leser.Zahl(f[8]);
     if (n >= 10)
-        spieler->Bezahlt = StrToInt(f[9]) != 0;
+        spieler->Bezahlt = leser.Zahl(f[9]) != 0;
     if (n >= 11)
         spieler->T3Zusatz = f[10];
     return spieler;
@@ -88,13 +88,13 @@ void ImportiereSpieler(const std::filesystem::path& datei) {
     }
     Turniername = leser.NextLine();
     T3TurnierID = leser.NextLine();
-    const int anzahl = StrToInt(leser.NextLine());
+    const int anzahl = leser.Zahl(leser.NextLine());
     std::string zeile;
     for (int i = 0; i < anzahl; ++i) {
         if (!leser.ReadLine(zeile))
             throw EFileFormatError("Die Importdatei endet nach " + IntToStr(i) + " von " +
                                    IntToStr(anzahl) + " Spielern: " + PathText(datei));
-        auto spieler = SpielerAusZeile(zeile);
+        auto spieler = SpielerAusZeile(leser, zeile);
         NummeriereDoppeltenNamen(*spieler);
         Spielerliste.push_back(std::move(spieler));
     }

@@ -47,7 +47,7 @@ std::string Spielerzeile(const TSpieler& s, long long platz, int runde) {
     std::string zeile;
     for (const auto& [feld, wert] : texte) {
         if (Trennt(wert))
-            Abgelehnt("Spieler \"" + Cp1252ToUtf8(s.GetName()) + "\"", feld);
+            Abgelehnt("Spieler \"" + TextFuerMeldung(s.GetName()) + "\"", feld);
         zeile += wert + Trenner;
     }
     for (const long long zahl :

@@ -37,7 +37,7 @@ bool TryStrToInt(std::string_view text, int& value) {
 int StrToInt(std::string_view text) {
     int value = 0;
     if (!TryStrToInt(text, value))
-        throw EConvertError("'" + Cp1252ToUtf8(text) + "' ist kein gültiger Integerwert");
+        throw EConvertError("'" + TextFuerMeldung(text) + "' ist kein gültiger Integerwert");
     return value;
 }
 

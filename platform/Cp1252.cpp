@@ -48,6 +48,26 @@ std::string Cp1252ToUtf8(std::string_view cp1252) {
     return out;
 }
 
+std::string TextFuerMeldung(std::string_view cp1252) {
+    constexpr size_t Laenge = 100; // a binary file's first line may be megabytes long
+    static const char Ziffern[] = "0123456789ABCDEF";
+    std::string out;
+    for (size_t i = 0; i < cp1252.size() && i < Laenge; ++i) {
+        const auto byte = static_cast<unsigned char>(cp1252[i]);
+        const char32_t cp = Cp1252ToUnicode(byte);
+        if (cp < 0x20 || (cp >= 0x7F && cp < 0xA0)) {
+            out += "\\x";
+            out += Ziffern[byte >> 4];
+            out += Ziffern[byte & 0xF];
+        } else {
+            AppendUtf8(out, cp);
+        }
+    }
+    if (cp1252.size() > Laenge)
+        out += "...";
+    return out;
+}
+
 std::string Utf8ToCp1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());

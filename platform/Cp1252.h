@@ -7,6 +7,10 @@
 // Every byte maps to a character; the five bytes 1252 leaves undefined map to U+0081 etc.
 std::string Cp1252ToUtf8(std::string_view cp1252);
 
+// A data text as a message shows it (UTF-8): control bytes as "\xNN", so that a NUL cannot end
+// the message nor a line break hide its rest; beyond 100 characters cut and ended by "...".
+std::string TextFuerMeldung(std::string_view cp1252);
+
 // Characters without a 1252 byte, and malformed UTF-8, become "?".
 std::string Utf8ToCp1252(std::string_view utf8);
 

@@ -1,5 +1,6 @@
 #include "platform/LineFile.h"
 
+#include "platform/Convert.h"
 #include "platform/Errors.h"
 
 #include <cerrno>
@@ -48,6 +49,15 @@ std::string PathText(const std::filesystem::path& file) {
     return std::string(u8.begin(), u8.end());
 }
 
+int LineReader::Zahl(std::string_view text) const {
+    try {
+        return StrToInt(text);
+    } catch (const EConvertError& e) {
+        throw EConvertError(PathText(file_) + ", Zeile " + std::to_string(lines_) + ": " +
+                            e.what());
+    }
+}
+
 LineReader::LineReader(const std::filesystem::path& file) : file_(file) {
     in_.open(file, std::ios::binary);
     if (!in_)
@@ -62,6 +72,7 @@ bool LineReader::ReadLine(std::string& line) {
             Fail(file_, "Fehler beim Lesen der Datei");
         return false;
     }
+    ++lines_;
     while (c != std::char_traits<char>::eof()) {
         if (c == '\n')
             return true;

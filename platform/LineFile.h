@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Reads a text file line by line. A line ends at LF; one CR before it is removed, and a lone CR
@@ -17,10 +18,13 @@ public:
     std::string NextLine();
     bool AtEnd();
     const std::filesystem::path& FileName() const { return file_; }
+    // The number in a text of the line read last; EConvertError names the file and the line.
+    int Zahl(std::string_view text) const;
 
 private:
     std::filesystem::path file_;
     std::ifstream in_;
+    int lines_ = 0; // read so far
 };
 
 // Collects lines and writes them to a file, each ended by CR LF.

@@ -55,6 +55,23 @@ fs::path Pfad(const fs::path& ordner, const std::string& cp1252Name) {
     return ordner / fs::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
+// The listed file of a language: "<name>.TLF", else another file of that name, else one whose
+// name differs only in letter case (as on a file system that ignores case, but on every one).
+std::optional<TSprachdatei> Finde(const fs::path& ordner, const std::string& name) {
+    const auto dateien = Sprachdateien(ordner);
+    const auto erste = [&dateien](auto passt) -> std::optional<TSprachdatei> {
+        const auto it = std::find_if(dateien.begin(), dateien.end(), passt);
+        return it != dateien.end() ? std::optional<TSprachdatei>(*it) : std::nullopt;
+    };
+    if (auto d = erste([&name](const TSprachdatei& d) {
+            return d.name == name && Utf8ToCp1252(PathText(d.datei.filename())) == name + ".TLF";
+        }))
+        return d;
+    if (auto d = erste([&name](const TSprachdatei& d) { return d.name == name; }))
+        return d;
+    return erste([&name](const TSprachdatei& d) { return SameTextIgnoringCase(d.name, name); });
+}
+
 } // namespace
 
 std::vector<std::string> Sprachen(const fs::path& ordner) {
@@ -65,14 +82,15 @@ std::vector<std::string> Sprachen(const fs::path& ordner) {
 }
 
 std::optional<fs::path> Sprachdatei(const fs::path& ordner, const std::string& name) {
-    const fs::path genau = Pfad(ordner, name + ".TLF");
-    std::error_code ec;
-    if (fs::is_regular_file(genau, ec))
-        return genau;
-    for (const auto& datei : Sprachdateien(ordner))
-        if (datei.name == name)
-            return datei.datei;
-    return std::nullopt;
+    const auto datei = Finde(ordner, name);
+    return datei ? std::optional<fs::path>(datei->datei) : std::nullopt;
+}
+
+std::optional<fs::path> FremdeSprachdatei(const fs::path& ordner, bool original,
+                                          const std::string& name) {
+    if (original || (!UseOriginal && LanguageName == name))
+        return std::nullopt;
+    return Sprachdatei(ordner, name);
 }
 
 void SpracheBeimStartLaden(const fs::path& ordner) {
@@ -82,12 +100,13 @@ void SpracheBeimStartLaden(const fs::path& ordner) {
         return;
     std::string name;
     LineReader(wahl).ReadLine(name);
-    const auto datei = Sprachdatei(ordner, name);
+    const auto datei = Finde(ordner, name);
     if (!datei)
         return;
     UseOriginal = false;
-    LoadLanguageFile(*datei);
-    LanguageName = name;
+    LoadLanguageFile(datei->datei);
+    // As listed, so the chooser finds it when "Language" differs in letter case.
+    LanguageName = datei->name;
 }
 
 void SpracheWaehlen(const fs::path& ordner, bool original, const std::string& name) {

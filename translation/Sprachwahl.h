@@ -15,12 +15,21 @@
 // system. A name is listed once for each of its files.
 std::vector<std::string> Sprachen(const std::filesystem::path& ordner);
 
-// The file of a language: "<name>.TLF" when it exists, else the first listed file of that name.
+// The file of a language: "<name>.TLF" when it exists, else the first listed file of that name,
+// else the first whose name differs from it only in letter case.
 std::optional<std::filesystem::path> Sprachdatei(const std::filesystem::path& ordner,
                                                  const std::string& name);
 
-// Start-up: loads the language that "Language" names when its file exists; otherwise nothing
-// changes. A file that fails to load raises its error, with LanguageName unchanged.
+// The file "Sprachfile Schreiben" would write over with the texts of another language (the
+// loaded one, or none): the chosen language's existing file when that language is not loaded.
+// Its translations would be lost, so the organiser is asked first. nullopt for "Original.TLF",
+// for the loaded language's own file and when the chosen language has no file.
+std::optional<std::filesystem::path> FremdeSprachdatei(const std::filesystem::path& ordner,
+                                                       bool original, const std::string& name);
+
+// Start-up: loads the language that "Language" names when its file exists (found as Sprachdatei
+// finds it) and sets LanguageName to the name as listed; otherwise nothing changes. A file that
+// fails to load raises its error, with LanguageName unchanged.
 void SpracheBeimStartLaden(const std::filesystem::path& ordner);
 
 // The language command: the built-in texts (also for a language whose file has gone), or the

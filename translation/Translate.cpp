@@ -107,9 +107,9 @@ void LoadLanguageFile(const std::filesystem::path& file) {
     while (reader.ReadLine(line)) {
         const auto fields = SplitFields(line);
         if (fields.size() >= 1)
-            section = StrToInt(fields[0]);
+            section = reader.Zahl(fields[0]);
         if (fields.size() >= 2)
-            id = StrToInt(fields[1]);
+            id = reader.Zahl(fields[1]);
         if (fields.size() == 3)
             shown = fields[2];
         if (fields.size() >= 4)

@@ -43,5 +43,5 @@ void SetTranslation(int section, int id, const std::string& text);
 // Writes the whole table; an existing file is replaced only once everything was written.
 void WriteLanguageFile(const std::filesystem::path& file);
 // Applies every line of a language file; a section or id that does not convert ends the load
-// with EConvertError, the lines before it staying applied.
+// with EConvertError naming the file and the line, the lines before it staying applied.
 void LoadLanguageFile(const std::filesystem::path& file);

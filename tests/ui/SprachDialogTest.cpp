@@ -92,10 +92,12 @@ private slots:
     void translatorModeWritesTheOriginalAndOnlyOkStoresTheNumbers() {
         ProgramWindows windows;
         windows.WriteSetting("Translator.txt", "");
-        windows.WriteSetting("Language", "English\r\n");
+        windows.WriteSetting("Language", "english\r\n");
         windows.WriteSetting("English.TLF", "1\r\n");
+        const std::string dansk = "1\r\n1||1||Paaren||Par||\r\n";
+        windows.WriteSetting("Dansk.TLF", dansk);
         TMain& main = windows.Start();
-        // The language loaded at start is preselected.
+        // The language loaded at start is preselected, though "Language" differs in case.
         QCOMPARE(Sprachbefehl(main,
                               [](TDlgSpracheWaehlen& d) {
                                   d.rbOriginal->click();
@@ -103,7 +105,7 @@ private slots:
                                   QTest::mouseClick(d.cbNummern, Qt::LeftButton);
                                   d.close();
                               }),
-                 QString("English|English|trans|translator"));
+                 QString("Dansk,English|English|trans|translator"));
         QVERIFY(std::filesystem::exists(windows.folder / "Original.TLF"));
         QVERIFY(!ShowNumbers);
         Sprachbefehl(main, [](TDlgSpracheWaehlen& d) {
@@ -111,6 +113,16 @@ private slots:
             Klick(&d, "btOK");
         });
         QCOMPARE(main.bPaaren->text(), QString("Paaren(1/1)"));
+        // Another language's file is written over only when the organiser agrees.
+        windows.messages.AnswerNext(false);
+        Sprachbefehl(main, [](TDlgSpracheWaehlen& d) {
+            QTest::mouseClick(d.rbTranslate, Qt::LeftButton);
+            d.cbSprache->setCurrentText("Dansk");
+            Klick(&d, "Button1");
+            d.close();
+        });
+        QCOMPARE(ReadBytes(windows.folder / "Dansk.TLF"), dansk);
+        QVERIFY(windows.messages.shown.back().text.find("\"Dansk.TLF\"") != std::string::npos);
     }
 };
 

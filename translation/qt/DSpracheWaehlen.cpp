@@ -1,7 +1,10 @@
 #include "translation/qt/DSpracheWaehlen.h"
 
 #include "core/Data.h"
+#include "platform/Cp1252.h"
 #include "platform/Guarded.h"
+#include "platform/LineFile.h"
+#include "platform/Messages.h"
 #include "platform/qt/QtText.h"
 #include "translation/Sprachwahl.h"
 #include "translation/Translate.h"
@@ -106,6 +109,14 @@ void TDlgSpracheWaehlen::FormShow() {
 }
 
 void TDlgSpracheWaehlen::Button1Click() {
+    if (const auto datei = FremdeSprachdatei(Ordner(), Originalsprache(), Sprache())) {
+        const std::string frage =
+            "Die Sprachdatei \"" + PathText(datei->filename()) +
+            "\" gehört nicht zur geladenen Sprache. Wird sie geschrieben, ersetzen die geladenen "
+            "Texte alle ihre Übersetzungen. Trotzdem schreiben?";
+        if (!Messages().Ask(GetTranslation(7, 8), Utf8ToCp1252(frage)))
+            return;
+    }
     SprachfileSchreiben(Ordner(), Originalsprache(), Sprache());
 }
 

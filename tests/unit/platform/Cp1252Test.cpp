@@ -40,3 +40,10 @@ TEST(Cp1252, ComparesWithoutRegardToCaseIncludingAccentedLetters) {
     EXPECT_EQ(Cp1252Upper('['), '[');
     EXPECT_EQ(Cp1252Upper(0xDF), 0xDF) << "sharp s has no single upper-case byte";
 }
+
+TEST(Cp1252, TextForAMessageShowsControlBytesAndCutsALongText) {
+    EXPECT_EQ(TextFuerMeldung(std::string_view("K\xF6ln\0\r\n\x7F\x81\x80", 10)),
+              "Köln\\x00\\x0D\\x0A\\x7F\\x81€");
+    EXPECT_EQ(TextFuerMeldung(std::string(101, 'x')), std::string(100, 'x') + "...");
+    EXPECT_EQ(TextFuerMeldung(std::string(100, 'x')), std::string(100, 'x'));
+}

@@ -45,6 +45,21 @@ TEST(LineFile, FailuresNameTheFile) {
     EXPECT_FALSE(std::filesystem::exists(dir / "gone"));
 }
 
+TEST(LineFile, ANumberThatDoesNotConvertNamesTheFileAndTheLine) {
+    TempDir dir;
+    WriteBytes(dir / "z.txt", std::string("a\r12\nx\0y\r\n", 11));
+    LineReader reader(dir / "z.txt");
+    reader.NextLine();
+    EXPECT_EQ(reader.Zahl(reader.NextLine()), 12);
+    try {
+        reader.Zahl(reader.NextLine());
+        FAIL();
+    } catch (const EConvertError& e) {
+        EXPECT_EQ(e.what(),
+                  PathText(dir / "z.txt") + ", Zeile 3: 'x\\x00y' ist kein gültiger Integerwert");
+    }
+}
+
 TEST(LineFile, AtomicWriteLeavesTheOldFileWhenItCannotWrite) {
     TempDir dir;
     const auto target = dir / "t.dat";

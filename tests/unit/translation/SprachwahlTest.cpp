@@ -48,7 +48,8 @@ TEST_F(SprachwahlTest, ListsLanguageFilesOfAnyCaseSortedWithoutRegardToCase) {
               (std::vector<std::string>{"alpha", "English", "English", Francais, "Zulu"}));
     EXPECT_EQ(Sprachdatei(dir.path(), "English"), dir / "English.TLF");
     EXPECT_EQ(Sprachdatei(dir.path(), Francais), dir / FrancaisDatei);
-    EXPECT_EQ(Sprachdatei(dir.path(), "zulu"), std::nullopt);
+    EXPECT_EQ(Sprachdatei(dir.path(), "zulu"), dir / "Zulu.tlf") << "letter case ignored last";
+    EXPECT_EQ(Sprachdatei(dir.path(), "Zulu "), std::nullopt);
     EXPECT_EQ(Sprachdatei(dir.path(), "Ordner"), std::nullopt);
 }
 
@@ -70,6 +71,13 @@ TEST_F(SprachwahlTest, TheCommandLoadsOrFallsBackToBuiltInAndTheNextStartFollows
         SpracheBeimStartLaden(dir.path());
         EXPECT_EQ(Stand(), f.danach) << "next start";
     }
+}
+
+TEST_F(SprachwahlTest, StartFindsTheRememberedLanguageInAnyLetterCase) {
+    WriteBytes(dir / "English.TLF", "1\r\n1||1||Paaren||Pair||\r\n");
+    WriteBytes(dir / "Language", "english\r\n");
+    SpracheBeimStartLaden(dir.path());
+    EXPECT_EQ(Stand(), "english\r\n|English|trans|Pair") << "named as listed, for the chooser";
 }
 
 TEST_F(SprachwahlTest, AFailedLoadOrWriteKeepsTheRememberedChoice) {
@@ -100,6 +108,22 @@ TEST_F(SprachwahlTest, WritesTheOriginalOrTheChosenLanguagesOwnFile) {
     EXPECT_EQ(ReadBytes(dir / FrancaisDatei),
               "1\r\n1||1||Paaren||Apparier||\r\n1||2||Spieler||Spieler||\r\n");
     EXPECT_EQ(Stand(), "(none)|" + Francais + "|trans|Apparier");
+
+    // Only another language's existing file is at stake when writing.
+    WriteBytes(dir / "Dansk.TLF", "1\r\n");
+    const struct {
+        bool original;
+        std::string name;
+        bool gefragt;
+    } faelle[] = {{true, "Dansk", false},
+                  {false, Francais, false},
+                  {false, "Dansk", true},
+                  {false, "Klingonisch", false}};
+    for (const auto& f : faelle)
+        EXPECT_EQ(FremdeSprachdatei(dir.path(), f.original, f.name).has_value(), f.gefragt)
+            << f.name;
+    UseOriginal = true;
+    EXPECT_TRUE(FremdeSprachdatei(dir.path(), false, Francais)) << "the built-in texts are loaded";
 
     // A language file that cannot be replaced keeps its old bytes.
     chmod((dir / "Original.TLF").c_str(), 0444);
