@@ -40,7 +40,7 @@ bool Nennt(const TPaarung& p, const TSpieler& s) {
 
 } // namespace
 
-void TauschePaarungen(const std::string& w, const std::string& x, const std::string& y,
+bool TauschePaarungen(const std::string& w, const std::string& x, const std::string& y,
                       const std::string& z) {
     const int r = AktuellerSpieltag;
     std::array<TSpieler*, 4> s{};
@@ -48,7 +48,7 @@ void TauschePaarungen(const std::string& w, const std::string& x, const std::str
     for (size_t i = 0; i < 4; ++i) {
         const int index = FindeSpielerNachName(*namen[i]);
         if (index < 0)
-            return;
+            return false;
         s[i] = Spielerliste[static_cast<size_t>(index)].get();
     }
     // Each of the four must now play one of the other three, and be his opponent too.
@@ -81,4 +81,5 @@ void TauschePaarungen(const std::string& w, const std::string& x, const std::str
         // A pairing left naming the old opponents would write them back.
         ErstellePaarungsliste();
     }
+    return true;
 }

@@ -8,8 +8,8 @@
 // and in the two pairings of Paarungsliste, whose working copies are read again from the players,
 // so that result entry and the result server write the new opponents.
 //
-// Nothing happens when a name matches no player. When the four are not four different players
-// who now play two games among themselves (the same game named twice, a bye), TuvonError is
-// raised before anything changes.
-void TauschePaarungen(const std::string& w, const std::string& x, const std::string& y,
+// Nothing happens when a name matches no player: false then, true after a swap. When the four
+// are not four different players who now play two games among themselves (the same game named
+// twice, a bye), TuvonError is raised before anything changes.
+bool TauschePaarungen(const std::string& w, const std::string& x, const std::string& y,
                       const std::string& z);

@@ -136,7 +136,8 @@ void TDlgPaarungenTauschen::bUebernehmenClick() {
     if (!Teilen(Paar1Neu->text(), w, x) || !Teilen(Paar2Neu->text(), y, z))
         return;
     // On the main thread, where the result server's connection threads hand their work: no
-    // request sees the pairings half swapped.
-    TauschePaarungen(Cp(w), Cp(x), Cp(y), Cp(z));
-    PaarungenLaden();
+    // request sees the pairings half swapped. Names of no player leave the boxes and the preview
+    // as they are, to be corrected.
+    if (TauschePaarungen(Cp(w), Cp(x), Cp(y), Cp(z)))
+        PaarungenLaden();
 }

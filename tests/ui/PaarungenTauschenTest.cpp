@@ -65,6 +65,15 @@ private slots:
         Klick("bUebernehmen");
         QCOMPARE(messages_->Count(RecordedMessage::Error), size_t(1));
         QCOMPARE(Vorschau(), QString("Emil Eck : Carl Cord / Emil Eck : Anna Arm"));
+
+        // Names of no player are previewed, but taking them over does nothing at all.
+        Box(1)->setEditText("Xaver X : Yvo Y");
+        Klick("bTauschen");
+        Klick("bUebernehmen");
+        QCOMPARE(Box(1)->currentText() + " / " + Box(2)->currentText(),
+                 QString("Xaver X : Yvo Y / Anna Arm : Carl Cord"));
+        QCOMPARE(Vorschau(), QString("Xaver X : Yvo Y / Anna Arm : Carl Cord"));
+        QCOMPARE(messages_->Count(RecordedMessage::Error), size_t(1));
     }
 };
 
