@@ -7,5 +7,9 @@ class QWidget;
 
 // The size of the screen's area free for windows (the primary screen's while the window has none).
 QSize FreieBildschirmflaeche(const QWidget* fenster);
-// Moves the window to the centre of that area.
+// Brings the window's layouts up to date at once. Left to themselves, a control's new size reaches
+// the window's minimum size one event per level of nesting later.
+void LayoutsNachziehen(QWidget* fenster);
+// Brings the window to the size its controls now need and moves its frame to the centre of that
+// area.
 void AufBildschirmZentrieren(QWidget* fenster);

@@ -1,6 +1,7 @@
 #include "reports/DDruckKonfigurieren.h"
 
 #include "core/Verwaltungsdruck.h"
+#include "dialogs/Bildschirm.h"
 #include "platform/Guarded.h"
 #include "platform/qt/BerichtVorschau.h"
 #include "platform/qt/QtText.h"
@@ -111,6 +112,7 @@ void TDlgDruckKonfigurieren::TexteRegistrieren() {
 
 void TDlgDruckKonfigurieren::FormShow() {
     TexteUebersetzen();
+    AufBildschirmZentrieren(this);
 }
 
 void TDlgDruckKonfigurieren::TexteUebersetzen() {

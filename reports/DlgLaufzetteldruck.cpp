@@ -1,6 +1,7 @@
 #include "reports/DlgLaufzetteldruck.h"
 
 #include "core/Laufzettel.h"
+#include "dialogs/Bildschirm.h"
 #include "platform/Guarded.h"
 #include "platform/qt/BerichtVorschau.h"
 #include "reports/Berichtstexte.h"
@@ -74,6 +75,7 @@ void TDlgLaufzetteldruck::FormShow() {
     cbFairplay->setChecked(LaufzettelFairplay);
     cbSzenario->setChecked(LaufzettelSzenario);
     cbSpielernummern->setChecked(LaufzettelSpielernummern);
+    AufBildschirmZentrieren(this);
 }
 
 void TDlgLaufzetteldruck::OKBtnClick() {

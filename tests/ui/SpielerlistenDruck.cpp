@@ -7,6 +7,7 @@
 #include "qt/ModalerDialog.h"
 
 #include <QRadioButton>
+#include <QScreen>
 
 namespace {
 
@@ -73,13 +74,18 @@ private slots:
         FindeSpieler(5)->Geloescht = true;
         const auto& vorschau = windows.vorschauen;
 
-        // First showing as created: everyone, by name, start numbers before the names.
+        // First showing as created: everyone, by name, start numbers before the names; the
+        // dialog centred on the screen at the size its captions give it.
         QStringList sortierung;
-        ModalerDialog erster([&sortierung](QDialog& dlg) {
+        QPoint abseits;
+        ModalerDialog erster([&sortierung, &abseits](QDialog& dlg) {
             sortierung = Texte(Element<QComboBox>(&dlg, "cbVerSortBy"));
+            abseits = dlg.frameGeometry().center() - dlg.screen()->availableGeometry().center();
             Klick(&dlg, "OKBtn");
         });
         main.Verwaltungsdrucke1->trigger();
+        QVERIFY2(abseits.manhattanLength() <= 2,
+                 qPrintable(QString("%1 %2").arg(abseits.x()).arg(abseits.y())));
         QCOMPARE(sortierung,
                  QStringList({"Name", "Armeeliste", "Bezahlt", "Gemeldet", "Startnummer"}));
         QCOMPARE(vorschau.titel, QString("Spieler Status"));
