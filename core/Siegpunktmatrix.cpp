@@ -30,10 +30,18 @@ int ImIntBereich(long long wert) {
 void SetzeSiegpunktmatrix(const std::vector<TMatrixZeile>& zeilen) {
     TObjectList<TSiegIntervall> neu;
     for (const TMatrixZeile& zeile : zeilen) {
+        const int k = static_cast<int>(neu.size());
+        const auto zelle = [k](int spalte, const std::string& text) {
+            try {
+                return StrToInt(text);
+            } catch (const EConvertError& fehler) {
+                throw EMatrixZelle(fehler, k, spalte);
+            }
+        };
         auto intervall = std::make_unique<TSiegIntervall>();
-        intervall->Von = StrToInt(zeile.Von);
-        intervall->Sieger = StrToInt(zeile.Sieger);
-        intervall->Verlierer = StrToInt(zeile.Verlierer);
+        intervall->Von = zelle(0, zeile.Von);
+        intervall->Sieger = zelle(1, zeile.Sieger);
+        intervall->Verlierer = zelle(2, zeile.Verlierer);
         neu.push_back(std::move(intervall));
     }
     for (size_t k = 0; k < neu.size(); ++k)

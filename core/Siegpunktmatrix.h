@@ -2,6 +2,7 @@
 // The victory-points matrix: turns the victory-point difference of a game into the tournament
 // points of winner and loser, when the matrix is in use.
 #include "core/Data.h"
+#include "platform/Errors.h"
 
 #include <string>
 #include <vector>
@@ -21,8 +22,7 @@ extern bool SiegpunktmatrixBenutzen;
 // Replaces the rows with the nine default rows.
 void InitSiegpunktmatrix();
 
-// The editor takes at most this many rows, one grid line each; a larger count is ignored like a
-// text that is no number.
+// The editor takes at most this many rows, one grid line each; its count field refuses more.
 constexpr int HoechsteMatrixZeilen = 1000;
 
 // One line of the editor as typed (Windows-1252): lower bound, winner's and loser's points.
@@ -30,10 +30,19 @@ struct TMatrixZeile {
     std::string Von, Sieger, Verlierer;
 };
 
+// A cell of the editor's lines that is no integer; what() is the conversion's message.
+class EMatrixZelle : public EConvertError {
+public:
+    EMatrixZelle(const EConvertError& fehler, int zeile, int spalte)
+        : EConvertError(fehler), Zeile(zeile), Spalte(spalte) {}
+    int Zeile;  // index into the lines
+    int Spalte; // 0 Von, 1 Sieger, 2 Verlierer
+};
+
 // Replaces the rows with the lines, in their order, unsorted: each Bis is one below the next
 // line's Von, the last line's Bis ten times its Von (both held within int). Every cell is converted
-// before anything changes, so a cell that is no integer raises EConvertError and leaves the matrix
-// whole.
+// before anything changes, so the first cell that is no integer (lines in order, each left to
+// right) raises EMatrixZelle and leaves the matrix whole.
 void SetzeSiegpunktmatrix(const std::vector<TMatrixZeile>& zeilen);
 
 // The points of the last row in list order whose Von is at most the difference; 0 and 0 when no

@@ -2,6 +2,7 @@
 
 #include "core/Siegpunktmatrix.h"
 #include "dialogs/Bildschirm.h"
+#include "dialogs/Zahlbereich.h"
 #include "platform/Convert.h"
 #include "platform/Guarded.h"
 #include "platform/qt/QtText.h"
@@ -77,6 +78,8 @@ TDlgSiegpunktmatrix::TDlgSiegpunktmatrix(QWidget* parent) : TFormDialog(parent) 
     OKBtn->setDefault(true);
     CancelBtn = NeuesElement<QPushButton>(this, "CancelBtn");
 
+    // From 0: a negative count would only mean no rows, as 0 does.
+    ZahlbereichSetzen(EAnzahl, HoechsteMatrixZeilen, [this] { return Zeilen; });
     connect(EAnzahl, &QLineEdit::textChanged, this, &TDlgSiegpunktmatrix::EAnzahlChange);
     connect(OKBtn, &QPushButton::clicked, this, &TDlgSiegpunktmatrix::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -153,15 +156,27 @@ void TDlgSiegpunktmatrix::EAnzahlChange() {
 }
 
 void TDlgSiegpunktmatrix::OKBtnClick() {
-    Guarded([this] {
+    const bool gespeichert = Guarded([this] {
         std::vector<TMatrixZeile> zeilen;
         for (int k = 0; k < Zeilen; ++k)
             zeilen.push_back(
                 {Cp(Zelle(Matrix, k, 0)), Cp(Zelle(Matrix, k, 1)), Cp(Zelle(Matrix, k, 2))});
         // One step on the main thread: the result server reads the old matrix or the new one.
-        SetzeSiegpunktmatrix(zeilen);
+        try {
+            SetzeSiegpunktmatrix(zeilen);
+        } catch (const EMatrixZelle& fehler) {
+            // The dialog stays open at the cell, so that nothing typed is lost.
+            Matrix->setCurrentCell(fehler.Zeile, fehler.Spalte);
+            Matrix->setFocus();
+            throw EConvertError(QString("Zeile %1, Spalte \"%2\": %3")
+                                    .arg(fehler.Zeile + 1)
+                                    .arg(Matrix->horizontalHeaderItem(fehler.Spalte)->text(),
+                                         QString::fromUtf8(fehler.what()))
+                                    .toStdString());
+        }
         SiegpunktmatrixBenutzen = cbMatrixNutzen->isChecked();
         ClientsNeedMatrix();
     });
-    accept();
+    if (gespeichert)
+        accept();
 }

@@ -2,7 +2,8 @@
 // The victory-points matrix editor: one grid line per matrix row with its lower bound and the
 // points of winner and loser, the number of lines, and the use flag. Showing loads everything
 // from the matrix, so Cancel discards every edit; OK replaces the matrix (the upper bounds derived
-// from the lower ones) and tells the result server's clients to fetch it again.
+// from the lower ones) and tells the result server's clients to fetch it again; a cell that is no
+// integer leaves the matrix as it was and the dialog open at that cell.
 #include "dialogs/FormDialog.h"
 
 class QCheckBox;

@@ -5,6 +5,7 @@
 #include "core/Tische.h"
 #include "core/Tischverwaltung.h"
 #include "dialogs/Bildschirm.h"
+#include "dialogs/Zahlbereich.h"
 #include "platform/Convert.h"
 #include "platform/Guarded.h"
 #include "platform/Messages.h"
@@ -168,6 +169,7 @@ TdlgTischverwaltung::TdlgTischverwaltung(QWidget* parent) : TFormDialog(parent) 
             [](bool an) { TischgruppenBeruecksichtigen = an; });
     Zahlfeld(EXinReihe, ErsteInReihenfolge, Beliebig);
     Zahlfeld(EAnzTische, AnzahlTische, TischanzahlErlaubt);
+    ZahlbereichSetzen(EAnzTische, HoechsteTischAnzahl, [] { return AnzahlTische; });
     Zahlfeld(EWieOftProGruppe, WieOftProGruppe, Beliebig);
     connect(EAnzahlTischgruppen, &QLineEdit::textChanged, this,
             [this] { Guarded([this] { EAnzahlTischgruppenChange(); }); });
@@ -265,7 +267,7 @@ void TdlgTischverwaltung::MatrixAnpassen() {
     TischgruppenMatrix->setFixedHeight(
         3 * Zeilenhoehe + 2 * TischgruppenMatrix->frameWidth() +
         (rollt ? TischgruppenMatrix->horizontalScrollBar()->sizeHint().height() : 0));
-    layout()->activate(); // the form may be narrower now
+    LayoutsNachziehen(this); // else the form could not be narrowed now
     if (form > width() + Rahmen)
         resize(form - Rahmen, height());
     else if (form < Grundbreite)

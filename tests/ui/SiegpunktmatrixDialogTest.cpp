@@ -72,21 +72,32 @@ private slots:
         QVERIFY(messages_->shown.empty());
     }
 
-    void aBadCellKeepsTheMatrixAndCancelDiscards() {
+    void aBadCellKeepsMatrixAndDialogAndCancelDiscards() {
         dlg_->show();
         Zelle(3, 1, "zehn");
         W<QCheckBox>("cbMatrixNutzen")->click();
         Klick("OKBtn");
-        QVERIFY(!dlg_->isVisible());
-        QCOMPARE(messages_->Texts(RecordedMessage::Error),
-                 std::vector<std::string>{"'zehn' ist kein gültiger Integerwert"});
+        QVERIFY(dlg_->isVisible());
+        QCOMPARE(Grid()->currentRow(), 3);
+        QCOMPARE(Grid()->currentColumn(), 1);
+        const auto fehler = messages_->Texts(RecordedMessage::Error);
+        QCOMPARE(fehler.size(), size_t(1));
+        const QString text = QString::fromStdString(fehler[0]);
+        QVERIFY2(text.startsWith("Zeile 4, Spalte \"Sieger\": ") &&
+                     text.endsWith(" ist kein gültiger Integerwert"),
+                 qPrintable(text));
         QCOMPARE(Zeile(8), (QList<int>{1700, 100000, 16, 0}));
         QVERIFY(!SiegpunktmatrixBenutzen && !client_->NeedsMatrix);
+        Klick("CancelBtn");
 
         dlg_->show();
         QCOMPARE(Grid()->item(3, 1)->text(), QString("11")); // each showing reloads the grid
         Tippe("EAnzahl", "0");
         QCOMPARE(Zeilen(), 0);
+        // The count field refuses the minus sign and counts above 1000.
+        Tippe("EAnzahl", "-1001");
+        QCOMPARE(W<QLineEdit>("EAnzahl")->text(), QString("100"));
+        QCOMPARE(Zeilen(), 100);
         Klick("CancelBtn");
         QCOMPARE(Siegpunktmatrix.size(), size_t(9));
         QVERIFY(!client_->NeedsMatrix);

@@ -43,6 +43,21 @@ private slots:
 
         W<QLineEdit>("EAnzTische")->setText("2000000000"); // beyond the bound: left as it was
         QCOMPARE(AnzahlTische, 5);
+        // Typed, the field refuses what leads out of 0..10000: it shows the count in force.
+        auto* anzahl = W<QLineEdit>("EAnzTische");
+        for (const char* text : {"20000", "-7"}) {
+            Tippe(anzahl, text);
+            QCOMPARE(anzahl->text(), QString::number(AnzahlTische));
+        }
+        QCOMPARE(AnzahlTische, 7);
+        // Left empty, it shows the count again when editing ends.
+        QApplication::setActiveWindow(dlg_.get());
+        anzahl->setFocus();
+        Tippe(anzahl, "");
+        QCOMPARE(anzahl->text(), QString());
+        W<QLineEdit>("EXinReihe")->setFocus();
+        QCOMPARE(anzahl->text(), QString("7"));
+        QCOMPARE(AnzahlTische, 7);
         Tippe("EAnzTische", "6");
         Tippe("EWieOftProGruppe", "3");
         Tippe("EXinReihe", "2");
@@ -94,6 +109,10 @@ private slots:
         W<QLineEdit>("EAnzahlTischgruppen")->setText("9");
         QVERIFY(dlg_->width() > Formbreite(7));
         QVERIFY(dlg_->frameGeometry().width() <= dlg_->screen()->availableGeometry().width());
+        // Shown again, every layout has settled on the wide grid, as the event loop lets them
+        // between keystrokes; the width is given back all the same.
+        dlg_->hide();
+        dlg_->show();
         Tippe("EAnzahlTischgruppen", "4");
         QCOMPARE(dlg_->width(), 704);
 

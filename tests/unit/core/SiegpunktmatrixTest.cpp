@@ -90,13 +90,24 @@ TEST(Siegpunktmatrix, EditorLinesDeriveTheUpperBounds) {
     }
 }
 
-TEST(Siegpunktmatrix, ACellThatIsNoIntegerLeavesTheMatrixWhole) {
+TEST(Siegpunktmatrix, TheFirstCellThatIsNoIntegerIsNamedAndTheMatrixStaysWhole) {
     ResetCoreState();
     const auto vorher = Zeilen();
+    // Line and column of the cell named, -1 -1 when none is.
+    const auto Falsch = [](const std::vector<TMatrixZeile>& zeilen) {
+        try {
+            SetzeSiegpunktmatrix(zeilen);
+        } catch (const EMatrixZelle& fehler) {
+            return std::pair(fehler.Zeile, fehler.Spalte);
+        }
+        return std::pair(-1, -1);
+    };
     for (const char* zelle : {"", "abc", "1.5", "7x", "2147483648"}) {
         // The bad cell stands in the last line, after lines that convert.
-        const std::vector<TMatrixZeile> zeilen = {{"0", "8", "8"}, {"100", "9", zelle}};
-        EXPECT_THROW(SetzeSiegpunktmatrix(zeilen), EConvertError) << zelle;
+        EXPECT_EQ(Falsch({{"0", "8", "8"}, {"100", "9", zelle}}), std::pair(1, 2)) << zelle;
         EXPECT_EQ(Zeilen(), vorher) << zelle;
     }
+    // Lines in order, each from left to right.
+    EXPECT_EQ(Falsch({{"0", "8", "x"}, {"", "9", "7"}}), std::pair(0, 2));
+    EXPECT_EQ(Falsch({{"0", "8", "8"}, {"1", "", "y"}}), std::pair(1, 1));
 }
