@@ -13,30 +13,25 @@ TObjectList<TPlayerForArchiv> PlayerList;
 
 namespace {
 
-// Reads the file's lines one by one and counts them for the error messages.
+// Reads the file's lines one by one; a number line that fails is the platform's I/O error.
 class ArchivLeser {
 public:
     explicit ArchivLeser(const std::filesystem::path& file) : reader_(file) {}
 
-    std::string Text() {
-        ++zeile_;
-        return reader_.NextLine();
-    }
+    std::string Text() { return reader_.NextLine(); }
 
     int Zahl() {
         const std::string line = Text();
         int value = 0;
         if (!TryStrToInt(line, value))
-            throw EInOutError("Ungültige numerische Eingabe in Zeile " + IntToStr(zeile_) + " (\"" +
-                              TextFuerMeldung(line) + "\"): " + PathText(reader_.FileName()));
+            throw EInOutError("Ungültige numerische Eingabe in Zeile " +
+                              IntToStr(reader_.LineNumber()) + " (\"" + TextFuerMeldung(line) +
+                              "\"): " + PathText(reader_.FileName()));
         return value;
     }
 
-    const std::filesystem::path& FileName() const { return reader_.FileName(); }
-
 private:
     LineReader reader_;
-    int zeile_ = 0;
 };
 
 std::unique_ptr<TTurnier> LeseTurnier(ArchivLeser& in, TPerson& person) {

@@ -18,13 +18,15 @@ public:
     std::string NextLine();
     bool AtEnd();
     const std::filesystem::path& FileName() const { return file_; }
+    // The number of lines read so far: the last line read, for messages.
+    int LineNumber() const { return lines_; }
     // The number in a text of the line read last; EConvertError names the file and the line.
     int Zahl(std::string_view text) const;
 
 private:
     std::filesystem::path file_;
     std::ifstream in_;
-    int lines_ = 0; // read so far
+    int lines_ = 0;
 };
 
 // Collects lines and writes them to a file, each ended by CR LF.
